@@ -1,0 +1,104 @@
+#include "i18n/Language.h"
+
+#include "profile/ProfileBatch.h"
+#include "profile/ProfileFile.h"
+
+#include <string>
+
+namespace qv {
+
+Language::Language()
+{
+    m_grid.fill("not used");
+    m_help = "VlxHlp1.hlp";
+}
+
+std::filesystem::path Language::fileOf(const std::filesystem::path& baseDir, int number)
+{
+    return baseDir / "Files" / ("lang_" + std::to_string(number) + ".dat");
+}
+
+void Language::setText(std::string key, std::string text)
+{
+    if (key == "TYES")
+        m_yes = text;
+    else if (key == "TNO")
+        m_no = text;
+    else if (key == "TJP")
+        m_jump = text;
+    m_texts[std::move(key)] = std::move(text);
+}
+
+std::string Language::message(std::string_view key) const
+{
+    const auto it = m_messages.find(key);
+    return it == m_messages.end() ? std::string() : it->second;
+}
+
+std::string Language::text(std::string_view key) const
+{
+    const auto it = m_texts.find(key);
+    if (it != m_texts.end())
+        return it->second;
+    if (key == "TYES" || key == "SYES")
+        return "yes";
+    if (key == "TNO" || key == "SNO")
+        return "no";
+    if (key == "TJP")
+        return "Jump Point";
+    return {};
+}
+
+std::string Language::windowText(std::string_view section, std::string_view key) const
+{
+    const auto s = m_windowTexts.find(section);
+    if (s == m_windowTexts.end())
+        return {};
+    const auto k = s->second.find(key);
+    return k == s->second.end() ? std::string() : k->second;
+}
+
+int Language::fontSize(std::string_view section, std::string_view key) const
+{
+    const auto s = m_fontSizes.find(section);
+    if (s != m_fontSizes.end()) {
+        const auto k = s->second.find(key);
+        if (k != s->second.end())
+            return k->second;
+    }
+    return (section == "L_AddDir" && key == "L18") ? 16 : 0;
+}
+
+Language Language::load(const std::filesystem::path& baseDir, int number)
+{
+    Language lang;
+    lang.m_number = number;
+    // One read of the whole file: the batch parses it once for all the keys below.
+    ProfileBatch batch;
+    const ProfileFile f(fileOf(baseDir, number), &batch);
+
+    lang.m_help = f.readString("General", "Help", number == 2 ? "VlxHlp2.hlp" : "VlxHlp1.hlp");
+    for (int i = 1; i <= 57; ++i) {
+        const std::string key = "M" + std::to_string(i);
+        lang.m_messages[key] = f.readString("Messages", key, "");
+    }
+    lang.m_messages["M39_2"] = f.readString("Messages", "M39_2", "");
+
+    lang.setText("TJP", f.readString("Texts", "TJP", "Jump Point"));
+    lang.setText("TYES", f.readString("Texts", "TYES", "yes"));
+    lang.setText("TNO", f.readString("Texts", "TNO", "no"));
+    lang.setText("SYES", f.readString("Texts", "SYES", "yes"));
+    lang.setText("SNO", f.readString("Texts", "SNO", "no"));
+    for (int i = 1; i <= 59; ++i) {
+        const std::string key = "T" + std::to_string(i);
+        lang.setText(key, f.readString("Texts", key, ""));
+    }
+    for (int i = 1; i <= kFieldCount; ++i)
+        lang.m_grid[static_cast<std::size_t>(i - 1)] = f.readString("Grid", "G" + std::to_string(i), "not used");
+
+    // Window sections (E texts, L font sizes) are read by WindowTexts; see LanguageWindows.cpp.
+    loadWindowSections(lang, f);
+    return lang;
+}
+
+}  // namespace qv
