@@ -38,3 +38,24 @@ TEST(Text, FormatAndLines)
     EXPECT_EQ(splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(splitLines("a\r\n"), (std::vector<std::string>{"a"}));
 }
+
+#include "util/Colour.h"
+
+TEST(Colour, WritesNamesOrDollarHexAndReadsBothForms)
+{
+    EXPECT_EQ(colourToText(rgbColour(1, 2, 3)), "$00030201");
+    EXPECT_EQ(colourToText(rgbColour(0x12, 0x34, 0x56)), "$00563412");
+    EXPECT_EQ(colourFromText("$00030201"), rgbColour(1, 2, 3));
+    EXPECT_EQ(colourFromText("197121"), rgbColour(1, 2, 3));
+    EXPECT_EQ(colourToText(*colourFromText("clgray")), "clGray");
+    EXPECT_EQ(colourFromText("clNone"), kColourNone);
+    EXPECT_EQ(colourToText(0x8000000A), "clActiveBorder");
+    EXPECT_EQ(colourFromText("CLINFOBK"), 0x80000018u);
+    EXPECT_FALSE(colourFromText("greenish"));
+    try {
+        colourFromTextOrThrow("greenish");
+        FAIL();
+    } catch (const ColourConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "'greenish' ist kein g\xC3\xBCltiger Integerwert");
+    }
+}
