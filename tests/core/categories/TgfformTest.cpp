@@ -439,6 +439,7 @@ TEST_F(CategoryEditor, LoadReadsAnotherFileAndMarksTheProject)
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_TRUE(ui.fileDialogs[0].mustExist);
+    EXPECT_EQ(ui.fileDialogs[0].filters[0].first, "Krynt - Quenvar - Categoryfile");
     EXPECT_EQ(ui.fileDialogs[0].initialDir, base / "genre" / "");
     EXPECT_EQ(captions(), (std::vector<std::string>{"X", "Y"}));
     EXPECT_EQ(editor.currentFile(), other);
