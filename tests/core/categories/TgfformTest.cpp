@@ -554,3 +554,20 @@ TEST_F(CategoryEditor, UnreadableIconsGiveEmptyPictures)
     EXPECT_FALSE(editor.pictures()[0].valid);
     EXPECT_TRUE(editor.pictures()[0].bytes.empty());
 }
+
+TEST_F(CategoryEditor, AddStopsAtTheLargestCountAFileHolds)
+{
+    const fs::path file = base / "genre" / "Full" / "Full.qvc";
+    std::vector<std::string> many;
+    for (int n = 0; n < CategoryFile::kMaxCategories; ++n)
+        many.push_back("c" + std::to_string(n));
+    makeCategoryFile(file, many);
+    showOn(file);
+    ASSERT_EQ(editor.entries().size(), 255u);
+    editor.nameField() = "One more";
+    editor.addClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.modalShown.empty());
+    EXPECT_EQ(editor.entries().size(), 255u);
+    EXPECT_EQ(editor.nameField(), "One more");
+}
