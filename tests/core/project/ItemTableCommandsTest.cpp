@@ -231,3 +231,27 @@ TEST_F(ItemTableCommandsTest, HeadingClickSortsInQuickSortModeAndTogglesDirectio
     EXPECT_FALSE(commands.headingClick(5));
     EXPECT_FALSE(table.isModified());
 }
+
+TEST_F(ItemTableCommandsTest, LanguageFromTheMenuRewritesYesAndNoOnlyWithAProjectOpen)
+{
+    fillTable(table, {{{FieldCopy, "yes"}, {FieldExecute, "no"}}, {{FieldCopy, "maybe"}}});
+    lang = germanLanguage();  // the program reloads its language object in place
+    commands.languageChosenFromMenu(false);
+    EXPECT_EQ(table.heading(9), "Kopieren");
+    EXPECT_EQ(table.read(FieldCopy, 1), "yes");
+
+    lang = englishLanguage();
+    commands.languageChosenFromMenu(false);
+    lang = germanLanguage();
+    commands.languageChosenFromMenu(true);
+    EXPECT_EQ(columnTexts(table, FieldCopy), (std::vector<std::string>{"Ja", "Nein"}));
+    EXPECT_EQ(columnTexts(table, FieldExecute), (std::vector<std::string>{"Nein", "Nein"}));
+    EXPECT_FALSE(table.isModified());
+
+    // The welcome screen sets the headings from the settings again.
+    std::array<std::string, 12> celld = fieldOrderCelld();
+    std::swap(celld[0], celld[1]);
+    commands.languageAppliedAtStart(celld);
+    EXPECT_EQ(table.heading(1), "Dateiname");
+    EXPECT_EQ(table.columnOf(FieldName), 2);
+}
