@@ -31,7 +31,9 @@ struct MainWindowHooks {
     std::function<void(const Language& now, const Language& previous)> translateHeadings;
     // A language picked from the menu while a project is open.
     std::function<void()> normaliseYesNo;
-    // After load settings: the table takes its visibility, widths, mode and colours.
+    // After load settings: the table takes, in this order, its grid mode (so
+    // Column Move is accepted before a column is hidden), colours, column
+    // visibility by field and the widths of the columns not hidden.
     std::function<void(const GridLayout&)> applyGrid;
     // Before save settings: the table fills in its layout.
     std::function<void(GridLayout&)> fillGrid;
@@ -54,8 +56,7 @@ public:
     MainWindowHooks& hooks() { return m_hooks; }
     // Registers the handler of a command that another part owns (newClick, addClick, ...).
     void setHandler(CommandId id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
-    // Runs a menu entry, key or button command when its menu entry is enabled.
-    // Returns whether something ran.
+    // Runs a command when its menu entry is enabled; false when it is disabled.
     bool run(CommandId id);
     // A tool button: runs when the button is enabled (the settings button only drops down its menu).
     bool runButton(ToolButton button);
