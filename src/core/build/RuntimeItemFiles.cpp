@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace qv {
 
@@ -48,16 +49,27 @@ std::string oneLine(std::string_view text)
     return out;
 }
 
-void clearItemFolder(const std::filesystem::path& folder)
+// Every file directly in the folder goes, but for those about to be written
+// again, which the batch makes anew in place: the same outcome, without
+// deleting and recreating thousands of files on every build.
+void clearItemFolder(const std::filesystem::path& folder, const std::unordered_set<std::string>& rewritten)
 {
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
         std::filesystem::create_directory(folder, ec);
         return;
     }
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
-        if (!entry.is_directory(ec))
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (entry.is_directory(ec))
+            continue;
+        if (!rewritten.contains(entry.path().filename().string()))
             removeFileQuiet(entry.path());
+    }
+}
+
+std::string itemFileName(const std::string& section)
+{
+    return "m" + section + ".dat";
 }
 
 }  // namespace
@@ -66,8 +78,6 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
 {
     const auto membersPath = cfgFolder / "members.cfg";
     const auto itemFolder = cfgFolder / "membersd";
-    removeFileQuiet(membersPath);
-    clearItemFolder(itemFolder);
 
     // Rows by caption, in table order, and the index an item file names as
     // its category: the last category of that caption.
@@ -82,8 +92,16 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
         if (it != rowsOf.end())
             it->second.push_back(row);
     }
+    std::unordered_set<std::string> rewritten;
+    for (std::size_t n = 0; n < source.categories.size(); ++n) {
+        const std::size_t count = rowsOf.at(source.categories[n]).size();
+        for (std::size_t i = 0; i < count; ++i)
+            rewritten.insert(itemFileName(std::to_string(n) + "-" + std::to_string(i)));
+    }
+    clearItemFolder(itemFolder, rewritten);
 
     ProfileBatch batch;
+    batch.startAnew(membersPath);
     ProfileFile members(membersPath, &batch);
     members.writeString("general", "cdname", oneLine(source.cdName));
     members.writeString("general", "rootname", oneLine(source.rootName));
@@ -98,7 +116,9 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
             members.writeString(section, "caption", oneLine(item[kName]));
             members.writeInteger(section, "icon_number", itemType(item[kFileName]));
 
-            ProfileFile file(itemFolder / ("m" + section + ".dat"), &batch);
+            const auto itemPath = itemFolder / itemFileName(section);
+            batch.startAnew(itemPath);
+            ProfileFile file(itemPath, &batch);
             file.writeString(section, "caption", oneLine(item[kName]));
             file.writeString(section, "pfad", oneLine(item[kCdPath] + item[kFileName]));
             file.writeBool(section, "copy", item[kCopy] == source.yesWord);

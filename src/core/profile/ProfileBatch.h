@@ -27,6 +27,13 @@ public:
     // after trying the rest.
     void flush();
 
+    // The file is made anew by this batch, as if it had been deleted first:
+    // its present content is not read, and flush() removes it when nothing
+    // was written to it. It is written in place rather than through a
+    // temporary file: a file made whole again has no old content worth
+    // keeping, and the build saves a read and a new file per item this way.
+    void startAnew(const std::filesystem::path& path);
+
     // Used by ProfileFile.
     const ProfileDocument& document(const std::filesystem::path& path);
     ProfileDocument& documentForWrite(const std::filesystem::path& path);
