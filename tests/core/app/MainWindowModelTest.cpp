@@ -56,7 +56,7 @@ TEST_F(MainWindowModelTest, StartUpReadsTheWindowThenLanguageThenSettings)
     model.hooks().headingsFromSettings = [&](const Language& now, const std::array<std::string, kGridFields>& names) {
         steps.push_back("headings " + std::to_string(now.number()) + " " + names[0] + ", " + names[1]);
     };
-    model.hooks().applyGrid = [&](const GridLayout& g) {
+    model.hooks().applyGrid = [&](const GridSettings& g) {
         steps.push_back(g.visibility[1] == ColumnVisibility::Hidden ? "grid hidden 2" : "grid");
     };
     model.hooks().showWelcome = [&] { steps.push_back("welcome"); };
@@ -172,7 +172,7 @@ TEST_F(MainWindowModelTest, ClosingOtherwiseDoesNotAskAndSavesTheSettings)
 {
     model.firstShow();
     openProject();
-    model.hooks().fillGrid = [](GridLayout& g) { g.headingNames[0] = "File Name"; };
+    model.hooks().fillGrid = [](GridSettings& g) { g.headingNames[0] = "File Name"; };
     model.close();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(saves, 0);
