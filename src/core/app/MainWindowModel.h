@@ -122,6 +122,7 @@ private:
     void applyLanguage(int number, bool fromSettings);
     void titleFromLanguage();
     void dispatch(CommandId id);
+    void dispatchUnguarded(CommandId id);
     void saveSettingsNow();
 
     std::filesystem::path m_baseDir;

@@ -14,13 +14,17 @@ void LanguageManager::apply(int number, Ui& ui)
 {
     m_waitPicture = waitPicture(number);
     ui.showWait();
+    // The wait window goes away even when a window fails to relabel itself.
+    struct CloseWait {
+        Ui& ui;
+        ~CloseWait() { ui.closeWait(); }
+    } closeWait{ui};
     Language next = Language::load(m_baseDir, number);
     m_previous = std::move(m_current);
     m_current = std::move(next);
     m_applied = true;
     for (const Listener& listener : m_listeners)
         listener(m_current, m_previous);
-    ui.closeWait();
 }
 
 bool LanguageManager::choose(int number, Ui& ui)

@@ -253,6 +253,25 @@ TEST_F(MainWindowModelTest, CommandsRunOnlyWhileEnabledAndKeyMenuAndButtonShareT
     EXPECT_FALSE(model.closed());
 }
 
+TEST_F(MainWindowModelTest, AnErrorNoCommandHandlesEndsItWithAnErrorBox)
+{
+    model.commands().enableProjectCommands();
+    model.setHandler(CommandId::CategoryEditor, [&] { throw ProfileWriteError(base / "genre" / "a.qvc"); });
+    EXPECT_TRUE(model.run(CommandId::CategoryEditor));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+    EXPECT_EQ(ui.messages[0].message.text, "nach " + pathText(base / "genre" / "a.qvc") + " kann nicht geschrieben werden");
+    EXPECT_FALSE(model.closed());
+
+    // A save that fails on the way out keeps the program open, so the changes aren't lost.
+    model.setModified(true);
+    model.hooks().save = [&] { throw ProfileWriteError(base / "p.qvp"); };
+    ui.messageAnswers.push_back(MsgResult::Yes);
+    model.run(CommandId::Exit);
+    EXPECT_FALSE(model.closed());
+    EXPECT_EQ(ui.messageKeys().back(), "nach " + pathText(base / "p.qvp") + " kann nicht geschrieben werden");
+}
+
 TEST(ShippedHelpFiles, HaveAnAnchorForEveryTopic)
 {
     const char* assets = std::getenv("QUENVAR_ASSETS");
