@@ -332,6 +332,223 @@ std::vector<std::string_view> columnCells(const ItemTable& table, int column)
     return cells;
 }
 
+// Columns without a readable date that contradict themselves only through
+// numbers among texts and through cells that never compare greater from above
+// (unreadable numbers and dates). For those the passes end where an insertion
+// sort with the same comparison ends: each cell, taken in table order, climbs
+// over the cells above it while the one above is greater. That climb is found
+// in a balanced tree (an implicit treap) in O(log n) instead of step by step.
+class InsertionTree {
+public:
+    enum Cls : std::uint8_t { Number, Text, Passive };
+
+    InsertionTree(std::span<const std::string_view> cells, std::vector<std::uint8_t> cls, std::vector<double> number)
+        : m_cells(cells), m_cls(std::move(cls)), m_number(std::move(number)), m_nodes(cells.size())
+    {
+    }
+
+    std::vector<std::uint32_t> run()
+    {
+        for (std::uint32_t i = 0; i < m_nodes.size(); ++i) {
+            Node& n = m_nodes[i];
+            n.priority = static_cast<std::uint32_t>(mix(i));
+            update(static_cast<int>(i));
+            const int place = climbTarget(i);
+            auto [left, right] = split(m_root, place);
+            m_root = merge(merge(left, static_cast<int>(i)), right);
+        }
+        std::vector<std::uint32_t> order;
+        order.reserve(m_nodes.size());
+        inorder(m_root, order);
+        return order;
+    }
+
+private:
+    struct Node {
+        int left = -1;
+        int right = -1;
+        std::uint32_t priority = 0;
+        int size = 1;
+        int passiveOrNumber = 0;  // passive cells and number cells in the subtree
+        int passive = 0;
+        double minNumber = 0;
+        bool hasNumber = false;
+        int minText = -1;  // the text cell with the smallest bytes in the subtree
+    };
+
+    int size(int t) const { return t < 0 ? 0 : m_nodes[static_cast<std::size_t>(t)].size; }
+
+    void update(int t)
+    {
+        Node& n = m_nodes[static_cast<std::size_t>(t)];
+        const auto self = static_cast<std::size_t>(t);
+        n.size = 1;
+        n.passive = m_cls[self] == Passive ? 1 : 0;
+        n.passiveOrNumber = m_cls[self] == Text ? 0 : 1;
+        n.hasNumber = m_cls[self] == Number;
+        n.minNumber = n.hasNumber ? m_number[self] : 0;
+        n.minText = m_cls[self] == Text ? t : -1;
+        for (const int c : {n.left, n.right}) {
+            if (c < 0)
+                continue;
+            const Node& k = m_nodes[static_cast<std::size_t>(c)];
+            n.size += k.size;
+            n.passive += k.passive;
+            n.passiveOrNumber += k.passiveOrNumber;
+            if (k.hasNumber && (!n.hasNumber || k.minNumber < n.minNumber)) {
+                n.minNumber = k.minNumber;
+                n.hasNumber = true;
+            }
+            if (k.minText >= 0 && (n.minText < 0 || m_cells[static_cast<std::size_t>(k.minText)] <
+                                                         m_cells[static_cast<std::size_t>(n.minText)]))
+                n.minText = k.minText;
+        }
+    }
+
+    // Whether a subtree holds a cell that stops x's climb (one that is not
+    // greater than x when it stands above it).
+    bool holdsStop(int t, std::uint32_t x) const
+    {
+        if (t < 0)
+            return false;
+        const Node& n = m_nodes[static_cast<std::size_t>(t)];
+        if (n.minText >= 0 && m_cells[static_cast<std::size_t>(n.minText)] <= m_cells[x])
+            return true;
+        if (m_cls[x] == Number)
+            return n.passive > 0 || (n.hasNumber && n.minNumber <= m_number[x]);
+        return n.passiveOrNumber > 0;
+    }
+
+    bool stops(std::uint32_t above, std::uint32_t x) const
+    {
+        switch (m_cls[above]) {
+        case Passive:
+            return true;
+        case Number:
+            return m_cls[x] != Number || m_number[above] <= m_number[x];
+        default:
+            return m_cells[above] <= m_cells[x];
+        }
+    }
+
+    // The number of cells above the place where x comes to rest: just below the
+    // lowest stopping cell, or at the top.
+    int climbTarget(std::uint32_t x) const
+    {
+        int t = m_root;
+        int offset = 0;
+        while (t >= 0) {
+            const Node& n = m_nodes[static_cast<std::size_t>(t)];
+            if (holdsStop(n.right, x)) {
+                offset += size(n.left) + 1;
+                t = n.right;
+            } else if (stops(static_cast<std::uint32_t>(t), x)) {
+                return offset + size(n.left) + 1;
+            } else {
+                t = n.left;
+            }
+        }
+        return 0;
+    }
+
+    std::pair<int, int> split(int t, int count)
+    {
+        if (t < 0)
+            return {-1, -1};
+        Node& n = m_nodes[static_cast<std::size_t>(t)];
+        if (size(n.left) < count) {
+            auto [l, r] = split(n.right, count - size(n.left) - 1);
+            m_nodes[static_cast<std::size_t>(t)].right = l;
+            update(t);
+            return {t, r};
+        }
+        auto [l, r] = split(n.left, count);
+        m_nodes[static_cast<std::size_t>(t)].left = r;
+        update(t);
+        return {l, t};
+    }
+
+    int merge(int a, int b)
+    {
+        if (a < 0)
+            return b;
+        if (b < 0)
+            return a;
+        if (m_nodes[static_cast<std::size_t>(a)].priority > m_nodes[static_cast<std::size_t>(b)].priority) {
+            const int r = merge(m_nodes[static_cast<std::size_t>(a)].right, b);
+            m_nodes[static_cast<std::size_t>(a)].right = r;
+            update(a);
+            return a;
+        }
+        const int l = merge(a, m_nodes[static_cast<std::size_t>(b)].left);
+        m_nodes[static_cast<std::size_t>(b)].left = l;
+        update(b);
+        return b;
+    }
+
+    void inorder(int t, std::vector<std::uint32_t>& out) const
+    {
+        // Iterative: a degenerate tree must not exhaust the stack.
+        std::vector<int> stack;
+        while (t >= 0 || !stack.empty()) {
+            while (t >= 0) {
+                stack.push_back(t);
+                t = m_nodes[static_cast<std::size_t>(t)].left;
+            }
+            t = stack.back();
+            stack.pop_back();
+            out.push_back(static_cast<std::uint32_t>(t));
+            t = m_nodes[static_cast<std::size_t>(t)].right;
+        }
+    }
+
+    std::span<const std::string_view> m_cells;
+    std::vector<std::uint8_t> m_cls;
+    std::vector<double> m_number;
+    std::vector<Node> m_nodes;
+    int m_root = -1;
+};
+
+// The classes for InsertionTree, or nothing when a readable date (or a text
+// that reads as a number) takes the column out of its reach.
+std::optional<std::pair<std::vector<std::uint8_t>, std::vector<double>>> insertionClasses(
+    std::span<const std::string_view> cells, const CellComparison& cmp)
+{
+    const std::size_t n = cells.size();
+    std::vector<std::uint8_t> cls(n);
+    std::vector<double> number(n, 0.0);
+    double minDay = 0;
+    double maxDateDay = -1e300;
+    bool anyDate = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view c = cells[i];
+        const CellComparison::Kind kind = cmp.kindOf(c);
+        if (kind == CellComparison::Kind::Number) {
+            const auto v = cmp.number(c);
+            cls[i] = v ? InsertionTree::Number : InsertionTree::Passive;
+            number[i] = v.value_or(0.0);
+        } else {
+            if (cmp.number(c))
+                return std::nullopt;
+            cls[i] = kind == CellComparison::Kind::Text ? InsertionTree::Text : InsertionTree::Passive;
+        }
+        if (kind == CellComparison::Kind::Date) {
+            anyDate = true;
+            maxDateDay = std::max(maxDateDay, cmp.date(c));
+        }
+    }
+    if (anyDate) {
+        // A date cell above another cell is never greater only when no cell
+        // reads as an earlier day than any date cell.
+        minDay = 1e300;
+        for (std::size_t i = 0; i < n; ++i)
+            minDay = std::min(minDay, cmp.date(cells[i]));
+        if (maxDateDay > minDay)
+            return std::nullopt;
+    }
+    return std::make_pair(std::move(cls), std::move(number));
+}
+
 }  // namespace
 
 bool isConsistentOrder(std::span<const std::string_view> cells, const CellComparison& cmp)
@@ -339,11 +556,23 @@ bool isConsistentOrder(std::span<const std::string_view> cells, const CellCompar
     return consistentKeys(cells, cmp).has_value();
 }
 
+PassMethod passMethod(std::span<const std::string_view> cells, const CellComparison& cmp)
+{
+    if (consistentKeys(cells, cmp))
+        return PassMethod::StableSort;
+    if (insertionClasses(cells, cmp))
+        return PassMethod::InsertionTree;
+    return PassMethod::LiteralPasses;
+}
+
 std::vector<std::uint32_t> passOrder(std::span<const std::string_view> cells, const CellComparison& cmp)
 {
     const auto keys = consistentKeys(cells, cmp);
-    if (!keys)
+    if (!keys) {
+        if (auto classes = insertionClasses(cells, cmp))
+            return InsertionTree(cells, std::move(classes->first), std::move(classes->second)).run();
         return literalPassOrder(cells, cmp);
+    }
     std::vector<std::uint32_t> order = identity(cells.size());
     std::stable_sort(order.begin(), order.end(),
                      [&](std::uint32_t a, std::uint32_t b) { return keyLess(*keys, cells, a, b); });
