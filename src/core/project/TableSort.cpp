@@ -332,26 +332,32 @@ std::vector<std::string_view> columnCells(const ItemTable& table, int column)
     return cells;
 }
 
-// Columns without a readable date that contradict themselves only through
-// numbers among texts and through cells that never compare greater from above
-// (unreadable numbers and dates). For those the passes end where an insertion
-// sort with the same comparison ends: each cell, taken in table order, climbs
-// over the cells above it while the one above is greater. That climb is found
-// in a balanced tree (an implicit treap) in O(log n) instead of step by step.
+// When no two cells are each greater than the other from above, a pair of
+// cells changes its order at most once (only a swap of the two as neighbours
+// changes it, and the swap back would need the other one greater), so the
+// passes end, and they end where an insertion sort with the same comparison
+// ends: each cell, taken in table order, climbs over the cells above it while
+// the one above is greater. The climb is found in a balanced tree (an implicit
+// treap whose subtrees know their smallest text, number and day) in O(log n).
 class InsertionTree {
 public:
-    enum Cls : std::uint8_t { Number, Text, Passive };
+    enum Cls : std::uint8_t { Number, Text, Date, Passive };
 
-    InsertionTree(std::span<const std::string_view> cells, std::vector<std::uint8_t> cls, std::vector<double> number)
-        : m_cells(cells), m_cls(std::move(cls)), m_number(std::move(number)), m_nodes(cells.size())
+    struct Cells {
+        std::vector<std::uint8_t> cls;
+        std::vector<double> number;  // for Number cells
+        std::vector<double> day;     // for every cell: how a date above reads it
+    };
+
+    InsertionTree(std::span<const std::string_view> cells, Cells classes)
+        : m_cells(cells), m_c(std::move(classes)), m_nodes(cells.size())
     {
     }
 
     std::vector<std::uint32_t> run()
     {
         for (std::uint32_t i = 0; i < m_nodes.size(); ++i) {
-            Node& n = m_nodes[i];
-            n.priority = static_cast<std::uint32_t>(mix(i));
+            m_nodes[i].priority = static_cast<std::uint32_t>(mix(i));
             update(static_cast<int>(i));
             const int place = climbTarget(i);
             auto [left, right] = split(m_root, place);
@@ -369,10 +375,11 @@ private:
         int right = -1;
         std::uint32_t priority = 0;
         int size = 1;
-        int passiveOrNumber = 0;  // passive cells and number cells in the subtree
-        int passive = 0;
+        int passive = 0;  // passive cells in the subtree
+        int numbers = 0;  // number cells in the subtree
         double minNumber = 0;
-        bool hasNumber = false;
+        double minDay = 0;
+        bool hasDay = false;
         int minText = -1;  // the text cell with the smallest bytes in the subtree
     };
 
@@ -382,23 +389,26 @@ private:
     {
         Node& n = m_nodes[static_cast<std::size_t>(t)];
         const auto self = static_cast<std::size_t>(t);
+        const std::uint8_t cls = m_c.cls[self];
         n.size = 1;
-        n.passive = m_cls[self] == Passive ? 1 : 0;
-        n.passiveOrNumber = m_cls[self] == Text ? 0 : 1;
-        n.hasNumber = m_cls[self] == Number;
-        n.minNumber = n.hasNumber ? m_number[self] : 0;
-        n.minText = m_cls[self] == Text ? t : -1;
+        n.passive = cls == Passive ? 1 : 0;
+        n.numbers = cls == Number ? 1 : 0;
+        n.minNumber = cls == Number ? m_c.number[self] : 0;
+        n.hasDay = cls == Date;
+        n.minDay = cls == Date ? m_c.day[self] : 0;
+        n.minText = cls == Text ? t : -1;
         for (const int c : {n.left, n.right}) {
             if (c < 0)
                 continue;
             const Node& k = m_nodes[static_cast<std::size_t>(c)];
             n.size += k.size;
             n.passive += k.passive;
-            n.passiveOrNumber += k.passiveOrNumber;
-            if (k.hasNumber && (!n.hasNumber || k.minNumber < n.minNumber)) {
+            if (k.numbers > 0 && (n.numbers == 0 || k.minNumber < n.minNumber))
                 n.minNumber = k.minNumber;
-                n.hasNumber = true;
-            }
+            n.numbers += k.numbers;
+            if (k.hasDay && (!n.hasDay || k.minDay < n.minDay))
+                n.minDay = k.minDay;
+            n.hasDay = n.hasDay || k.hasDay;
             if (k.minText >= 0 && (n.minText < 0 || m_cells[static_cast<std::size_t>(k.minText)] <
                                                          m_cells[static_cast<std::size_t>(n.minText)]))
                 n.minText = k.minText;
@@ -412,20 +422,26 @@ private:
         if (t < 0)
             return false;
         const Node& n = m_nodes[static_cast<std::size_t>(t)];
+        if (n.passive > 0)
+            return true;
         if (n.minText >= 0 && m_cells[static_cast<std::size_t>(n.minText)] <= m_cells[x])
             return true;
-        if (m_cls[x] == Number)
-            return n.passive > 0 || (n.hasNumber && n.minNumber <= m_number[x]);
-        return n.passiveOrNumber > 0;
+        if (n.hasDay && n.minDay <= m_c.day[x])
+            return true;
+        if (m_c.cls[x] == Number)
+            return n.numbers > 0 && n.minNumber <= m_c.number[x];
+        return n.numbers > 0;
     }
 
     bool stops(std::uint32_t above, std::uint32_t x) const
     {
-        switch (m_cls[above]) {
+        switch (m_c.cls[above]) {
         case Passive:
             return true;
         case Number:
-            return m_cls[x] != Number || m_number[above] <= m_number[x];
+            return m_c.cls[x] != Number || m_c.number[above] <= m_c.number[x];
+        case Date:
+            return m_c.day[above] <= m_c.day[x];
         default:
             return m_cells[above] <= m_cells[x];
         }
@@ -488,7 +504,6 @@ private:
 
     void inorder(int t, std::vector<std::uint32_t>& out) const
     {
-        // Iterative: a degenerate tree must not exhaust the stack.
         std::vector<int> stack;
         while (t >= 0 || !stack.empty()) {
             while (t >= 0) {
@@ -503,50 +518,66 @@ private:
     }
 
     std::span<const std::string_view> m_cells;
-    std::vector<std::uint8_t> m_cls;
-    std::vector<double> m_number;
+    Cells m_c;
     std::vector<Node> m_nodes;
     int m_root = -1;
 };
 
-// The classes for InsertionTree, or nothing when a readable date (or a text
-// that reads as a number) takes the column out of its reach.
-std::optional<std::pair<std::vector<std::uint8_t>, std::vector<double>>> insertionClasses(
-    std::span<const std::string_view> cells, const CellComparison& cmp)
+// The classes for InsertionTree, or nothing when two cells may each be greater
+// than the other from above. Numbers, unreadable numbers and texts never are
+// (a number above anything but a number counts as equal); only a date above a
+// text that reads as an earlier day while the text's bytes sort after the
+// date's can be, and a text that reads as a number would make one more case.
+std::optional<InsertionTree::Cells> insertionClasses(std::span<const std::string_view> cells,
+                                                     const CellComparison& cmp)
 {
     const std::size_t n = cells.size();
-    std::vector<std::uint8_t> cls(n);
-    std::vector<double> number(n, 0.0);
-    double minDay = 0;
-    double maxDateDay = -1e300;
-    bool anyDate = false;
+    InsertionTree::Cells c;
+    c.cls.resize(n);
+    c.number.assign(n, 0.0);
+    c.day.resize(n);
+    std::vector<std::uint32_t> texts;
+    std::vector<std::uint32_t> dates;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::string_view c = cells[i];
-        const CellComparison::Kind kind = cmp.kindOf(c);
-        if (kind == CellComparison::Kind::Number) {
-            const auto v = cmp.number(c);
-            cls[i] = v ? InsertionTree::Number : InsertionTree::Passive;
-            number[i] = v.value_or(0.0);
-        } else {
-            if (cmp.number(c))
+        const std::string_view cell = cells[i];
+        const CellComparison::Kind kind = cmp.kindOf(cell);
+        const auto v = cmp.number(cell);
+        c.day[i] = cmp.date(cell);
+        switch (kind) {
+        case CellComparison::Kind::Number:
+            c.cls[i] = v ? InsertionTree::Number : InsertionTree::Passive;
+            c.number[i] = v.value_or(0.0);
+            break;
+        case CellComparison::Kind::Date:
+            if (v)
                 return std::nullopt;
-            cls[i] = kind == CellComparison::Kind::Text ? InsertionTree::Text : InsertionTree::Passive;
-        }
-        if (kind == CellComparison::Kind::Date) {
-            anyDate = true;
-            maxDateDay = std::max(maxDateDay, cmp.date(c));
+            c.cls[i] = InsertionTree::Date;
+            dates.push_back(static_cast<std::uint32_t>(i));
+            break;
+        case CellComparison::Kind::Text:
+            if (v)
+                return std::nullopt;
+            c.cls[i] = InsertionTree::Text;
+            texts.push_back(static_cast<std::uint32_t>(i));
+            break;
         }
     }
-    if (anyDate) {
-        // A date cell above another cell is never greater only when no cell
-        // reads as an earlier day than any date cell.
-        minDay = 1e300;
-        for (std::size_t i = 0; i < n; ++i)
-            minDay = std::min(minDay, cmp.date(cells[i]));
-        if (maxDateDay > minDay)
+    if (dates.empty() || texts.empty())
+        return c;
+    // For each date: the greatest bytes among the texts of an earlier day.
+    std::sort(texts.begin(), texts.end(), [&](std::uint32_t a, std::uint32_t b) { return c.day[a] < c.day[b]; });
+    std::vector<std::string_view> greatest(texts.size());
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        greatest[k] = k == 0 ? cells[texts[0]] : std::max(greatest[k - 1], cells[texts[k]]);
+    for (const std::uint32_t d : dates) {
+        const auto earlier = static_cast<std::size_t>(
+            std::lower_bound(texts.begin(), texts.end(), c.day[d],
+                             [&](std::uint32_t t, double day) { return c.day[t] < day; }) -
+            texts.begin());
+        if (earlier > 0 && greatest[earlier - 1] > cells[d])
             return std::nullopt;
     }
-    return std::make_pair(std::move(cls), std::move(number));
+    return c;
 }
 
 }  // namespace
@@ -570,7 +601,7 @@ std::vector<std::uint32_t> passOrder(std::span<const std::string_view> cells, co
     const auto keys = consistentKeys(cells, cmp);
     if (!keys) {
         if (auto classes = insertionClasses(cells, cmp))
-            return InsertionTree(cells, std::move(classes->first), std::move(classes->second)).run();
+            return InsertionTree(cells, std::move(*classes)).run();
         return literalPassOrder(cells, cmp);
     }
     std::vector<std::uint32_t> order = identity(cells.size());
