@@ -19,10 +19,10 @@ MenuLook::MenuLook()
     }
 }
 
-std::vector<MenuCategory> readCategories(const fs::path& cfg)
+std::vector<MenuCategory> readCategories(const fs::path& genreFile, const fs::path& cfg)
 {
     qv::ProfileBatch batch;
-    const qv::ProfileFile file(cfg / "genre.cfg", &batch);
+    const qv::ProfileFile file(genreFile, &batch);
     // The count is held in 8 bits, as every reader of the category file does.
     const int count = file.readInteger("general", "anz_items", 0) & 0xFF;
     std::vector<MenuCategory> categories;

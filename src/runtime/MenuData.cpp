@@ -20,21 +20,6 @@ bool isFile(const fs::path& path)
     return fs::is_regular_file(path, ec);
 }
 
-// A CFG file under its fixed name; the build writes them with this spelling,
-// but a CD may come back from a file system that changed the case.
-fs::path cfgFile(const fs::path& cfg, std::string_view name)
-{
-    const fs::path exact = cfg / qv::pathFromText(name);
-    if (isFile(exact))
-        return exact;
-    std::error_code ec;
-    for (fs::directory_iterator it(cfg, ec), end; !ec && it != end; it.increment(ec)) {
-        if (qv::iequals(qv::pathText(it->path().filename()), name) && isFile(it->path()))
-            return it->path();
-    }
-    return {};
-}
-
 std::string pairName(int n, int i)
 {
     return std::to_string(n) + "-" + std::to_string(i);
@@ -92,6 +77,22 @@ void readItems(MenuData& data)
 
 }  // namespace
 
+// The build writes the files of CFG/ with fixed spellings, but a CD may come
+// back from a file system that changed their case. Only regular files count:
+// a folder in a file's place must not be read as one.
+fs::path cfgFile(const fs::path& cfg, std::string_view name)
+{
+    const fs::path exact = cfg / qv::pathFromText(name);
+    if (isFile(exact))
+        return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(cfg, ec), end; !ec && it != end; it.increment(ec)) {
+        if (qv::iequals(qv::pathText(it->path().filename()), name) && isFile(it->path()))
+            return it->path();
+    }
+    return {};
+}
+
 fs::path MenuData::typeIcon(int type) const
 {
     return cfg / ("m" + std::to_string(std::clamp(type, 0, kItemTypeCount - 1) + 1) + ".ico");
@@ -114,14 +115,19 @@ MenuData readMenu(const fs::path& cfg, const fs::path& root)
     data.root = root;
     std::error_code ec;
     data.cfgFound = fs::is_directory(cfg, ec);
-    if (!data.cfgFound)
+    if (!data.cfgFound) {
+        // Even with nothing to read, the words follow the design's default case.
+        data.words = RuntimeWords::load({}, data.look.letterCase);
         return data;
+    }
 
     const fs::path design = cfgFile(cfg, "design.cfg");
     if (!design.empty())
         data.look = readLook(design);
     data.words = RuntimeWords::load(cfgFile(cfg, "language.vlx"), data.look.letterCase);
-    data.categories = readCategories(cfg);
+    const fs::path genre = cfgFile(cfg, "genre.cfg");
+    if (!genre.empty())
+        data.categories = readCategories(genre, cfg);
     readItems(data);
 
     data.splash = cfgFile(cfg, "splash.bmp");

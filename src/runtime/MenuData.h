@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rnv {
@@ -41,8 +42,11 @@ inline constexpr int kMaxItemsPerCategory = 10000;
 
 MenuData readMenu(const std::filesystem::path& cfg, const std::filesystem::path& root);
 
-// The CFG folder's category list (genre.cfg with its icons) and design (design.cfg).
-std::vector<MenuCategory> readCategories(const std::filesystem::path& cfg);
+// A file of CFG/ under its fixed name, or empty when there is no such regular file.
+std::filesystem::path cfgFile(const std::filesystem::path& cfg, std::string_view name);
+
+// The category list of genre.cfg, with the icons that lie beside it in cfg.
+std::vector<MenuCategory> readCategories(const std::filesystem::path& genreFile, const std::filesystem::path& cfg);
 MenuLook readLook(const std::filesystem::path& designFile);
 
 }  // namespace rnv
