@@ -1,0 +1,451 @@
+#include "project/ItemTable.h"
+
+#include "i18n/Language.h"
+#include "util/Text.h"
+
+#include <algorithm>
+#include <cassert>
+#include <stdexcept>
+
+namespace qv {
+
+namespace {
+
+constexpr std::array<std::string_view, ItemTable::kFields> kEnglishNames = {
+    "Name",     "File Name", "CD Path",  "Serial", "CD Size",  "HD Size",
+    "Description", "Category", "Copy", "File Source Location", "Homepage", "Execute",
+};
+
+// The yes and no words of the other languages that a Copy or Execute cell may
+// still hold; Russian as the UTF-8 form of the words.
+bool isAnyYesWord(std::string_view lower)
+{
+    return lower == "yes" || lower == "ja" || lower == "\xD0\x94\xD0\xB0" /* Да */ || lower == "si";
+}
+
+bool isAnyNoWord(std::string_view lower)
+{
+    return lower == "no" || lower == "nein" || lower == "\xD0\x9D\xD0\xB5\xD1\x82" /* Нет */;
+}
+
+}  // namespace
+
+std::optional<bool> GridLayout::visibilityFromText(std::string_view text)
+{
+    if (text == "visible")
+        return true;
+    if (text == "hidden")
+        return false;
+    return std::nullopt;
+}
+
+ItemTable::ItemTable() : m_rows(2)
+{
+    for (int f = 1; f <= kFields; ++f) {
+        m_words.headings[static_cast<std::size_t>(f - 1)] = std::string(englishName(f));
+        m_rows[0][static_cast<std::size_t>(f)] = std::string(englishName(f));
+        m_checked[static_cast<std::size_t>(f)] = true;
+    }
+    m_words.yes = "yes";
+    m_words.no = "no";
+    m_words.jump = "Jump Point";
+    m_previous = m_words;
+    m_widths.fill(50);
+    recomputeColumnMap();
+    refreshCategoryColouring();
+}
+
+std::string_view ItemTable::englishName(int field)
+{
+    return kEnglishNames.at(static_cast<std::size_t>(checkedField(field) - 1));
+}
+
+int ItemTable::fieldOfEnglishName(std::string_view text)
+{
+    for (int f = 1; f <= kFields; ++f) {
+        if (iequals(text, kEnglishNames[static_cast<std::size_t>(f - 1)]))
+            return f;
+    }
+    return 0;
+}
+
+int ItemTable::checkedField(int field)
+{
+    if (field < 0 || field > kFields)
+        throw std::out_of_range("item field " + std::to_string(field));
+    return field;
+}
+
+int ItemTable::checkedColumn(int column)
+{
+    if (column < 0 || column >= kColumns)
+        throw std::out_of_range("item table column " + std::to_string(column));
+    return column;
+}
+
+const std::string& ItemTable::cell(int row, int column) const
+{
+    return m_rows.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(checkedColumn(column))];
+}
+
+void ItemTable::setCell(int row, int column, std::string text)
+{
+    m_rows.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(checkedColumn(column))] = std::move(text);
+}
+
+void ItemTable::setRowCount(int count)
+{
+    m_rows.resize(static_cast<std::size_t>(std::max(2, count)));
+    setCurrentRow(m_cursorRow);
+}
+
+int ItemTable::appendRow()
+{
+    m_rows.emplace_back();
+    return rowCount() - 1;
+}
+
+void ItemTable::clearRow1()
+{
+    for (int c = 1; c < kColumns; ++c)
+        m_rows[1][static_cast<std::size_t>(c)].clear();
+}
+
+bool ItemTable::isEmptyRow(int row) const
+{
+    return read(FieldName, row).empty() && read(FieldFileName, row).empty();
+}
+
+bool ItemTable::isJumpPoint(int row) const
+{
+    return iequals(read(FieldFileName, row), m_words.jump);
+}
+
+int ItemTable::fieldAt(int column) const
+{
+    if (column <= 0)
+        return 0;
+    for (int f = 1; f <= kFields; ++f) {
+        if (m_map[static_cast<std::size_t>(f)] == column)
+            return f;
+    }
+    return 0;
+}
+
+void ItemTable::recomputeColumnMap()
+{
+    m_map[0] = 0;
+    for (int f = 1; f <= kFields; ++f) {
+        int found = 0;
+        for (int c = 1; c < kColumns; ++c) {
+            if (m_rows[0][static_cast<std::size_t>(c)] == m_words.headings[static_cast<std::size_t>(f - 1)])
+                found = c;  // the last matching column wins
+        }
+        m_map[static_cast<std::size_t>(f)] = found;
+    }
+}
+
+void ItemTable::useLanguage(const Language& language)
+{
+    m_words.headings = language.fieldTitles();
+    m_words.yes = language.yesWord();
+    m_words.no = language.noWord();
+    m_words.jump = language.jumpWord();
+}
+
+void ItemTable::applyStartHeadings(const Language& language, const std::array<std::string, kFields>& celld)
+{
+    useLanguage(language);
+    std::array<bool, kFields + 1> named{};
+    std::vector<int> unknown;
+    for (int n = 1; n <= kFields; ++n) {
+        const std::string& key = celld[static_cast<std::size_t>(n - 1)];
+        std::string& headingCell = m_rows[0][static_cast<std::size_t>(n)];
+        if (const int f = fieldOfEnglishName(key)) {
+            headingCell = m_words.headings[static_cast<std::size_t>(f - 1)];
+            named[static_cast<std::size_t>(f)] = true;
+        } else if (iequals(key, "yes")) {
+            headingCell = m_words.yes;
+        } else if (iequals(key, "no")) {
+            headingCell = m_words.no;
+        } else {
+            unknown.push_back(n);
+        }
+    }
+    // A missing or unknown celld key would leave its own text in the heading and
+    // lose a field; the fields no key names fill those places in field order.
+    int nextField = 1;
+    for (const int n : unknown) {
+        while (nextField <= kFields && named[static_cast<std::size_t>(nextField)])
+            ++nextField;
+        std::string& headingCell = m_rows[0][static_cast<std::size_t>(n)];
+        if (nextField <= kFields) {
+            headingCell = m_words.headings[static_cast<std::size_t>(nextField - 1)];
+            named[static_cast<std::size_t>(nextField)] = true;
+        } else {
+            headingCell = "celld_" + std::to_string(n);
+        }
+    }
+    recomputeColumnMap();
+    m_previous = m_words;
+    m_languageApplied = true;
+}
+
+void ItemTable::changeLanguage(const Language& language)
+{
+    Words previous = m_previous;
+    useLanguage(language);
+    for (int c = 1; c < kColumns; ++c) {
+        std::string& headingCell = m_rows[0][static_cast<std::size_t>(c)];
+        bool done = false;
+        for (int f = 1; f <= kFields && !done; ++f) {
+            if (iequals(headingCell, previous.headings[static_cast<std::size_t>(f - 1)])) {
+                headingCell = m_words.headings[static_cast<std::size_t>(f - 1)];
+                done = true;
+            }
+        }
+        if (done)
+            continue;
+        if (iequals(headingCell, previous.yes))
+            headingCell = m_words.yes;
+        else if (iequals(headingCell, previous.no))
+            headingCell = m_words.no;
+        // Anything else keeps its own text.
+    }
+    recomputeColumnMap();
+    m_previous = m_words;
+    m_languageApplied = true;
+}
+
+std::string ItemTable::englishNameOfHeading(int column) const
+{
+    const std::string& h = heading(column);
+    for (int f = 1; f <= kFields; ++f) {
+        if (iequals(h, m_words.headings[static_cast<std::size_t>(f - 1)]))
+            return std::string(englishName(f));
+    }
+    if (iequals(h, m_words.yes))
+        return "yes";
+    if (iequals(h, m_words.no))
+        return "no";
+    return h;
+}
+
+void ItemTable::normaliseYesNo()
+{
+    const std::string yesLower = asciiLower(m_words.yes);
+    const std::string noLower = asciiLower(m_words.no);
+    for (const int field : {FieldCopy, FieldExecute}) {
+        const auto column = static_cast<std::size_t>(m_map[static_cast<std::size_t>(field)]);
+        for (std::size_t r = 1; r < m_rows.size(); ++r) {
+            std::string& value = m_rows[r][column];
+            const std::string lower = asciiLower(value);
+            // The current words are compared ignoring ASCII case as well, so a
+            // yes word with capitals (German "Ja") survives its own normalisation.
+            if (isAnyYesWord(lower) || lower == yesLower)
+                value = m_words.yes;
+            else if (isAnyNoWord(lower) || lower == noLower)
+                value = m_words.no;
+            else
+                value = m_words.no;
+        }
+    }
+}
+
+void ItemTable::setHidden(int column, bool hidden)
+{
+    m_hidden[static_cast<std::size_t>(checkedColumn(column))] = hidden;
+}
+
+bool ItemTable::anyFieldColumnHidden() const
+{
+    return std::any_of(m_hidden.begin() + 1, m_hidden.end(), [](bool h) { return h; });
+}
+
+int ItemTable::displayToReal(int a) const
+{
+    if (a <= 0)
+        return 0;
+    int visible = 0;
+    for (int c = 1; c < kColumns; ++c) {
+        if (!m_hidden[static_cast<std::size_t>(c)] && ++visible == a)
+            return c;
+    }
+    return kColumns - 1;
+}
+
+int ItemTable::realToDisplay(int column) const
+{
+    int hidden = 0;
+    for (int c = 1; c <= column && c < kColumns; ++c)
+        hidden += m_hidden[static_cast<std::size_t>(c)] ? 1 : 0;
+    return column - hidden;
+}
+
+void ItemTable::moveColumn(int from, int to)
+{
+    if (from < 1 || from >= kColumns || to < 1 || to >= kColumns || from == to)
+        return;
+    const auto rotate = [from, to](auto& arr) {
+        if (from < to)
+            std::rotate(arr.begin() + from, arr.begin() + from + 1, arr.begin() + to + 1);
+        else
+            std::rotate(arr.begin() + to, arr.begin() + from, arr.begin() + from + 1);
+    };
+    for (Row& row : m_rows)
+        rotate(row);
+    rotate(m_hidden);
+    rotate(m_widths);
+    if (m_cursorColumn == from)
+        m_cursorColumn = to;
+    else if (from < to && m_cursorColumn > from && m_cursorColumn <= to)
+        --m_cursorColumn;
+    else if (to < from && m_cursorColumn >= to && m_cursorColumn < from)
+        ++m_cursorColumn;
+    recomputeColumnMap();
+}
+
+void ItemTable::setFieldShown(int field, bool shown)
+{
+    m_checked[static_cast<std::size_t>(field)] = shown;
+    // An unmapped field would name column 0, the fixed column, which stays.
+    if (const int c = m_map[static_cast<std::size_t>(field)])
+        m_hidden[static_cast<std::size_t>(c)] = !shown;
+}
+
+void ItemTable::toggleGridColumn(int field)
+{
+    setFieldShown(checkedField(field), !m_checked[static_cast<std::size_t>(field)]);
+}
+
+void ItemTable::showAllColumns()
+{
+    for (int f = 1; f <= kFields; ++f) {
+        m_checked[static_cast<std::size_t>(f)] = false;
+        toggleGridColumn(f);
+    }
+}
+
+void ItemTable::applyGridLayout(const GridLayout& layout)
+{
+    for (int f = 1; f <= kFields; ++f) {
+        if (const auto& v = layout.fieldVisible[static_cast<std::size_t>(f)])
+            setFieldShown(f, *v);
+    }
+    for (int c = 0; c < kColumns; ++c) {
+        if (!m_hidden[static_cast<std::size_t>(c)])
+            m_widths[static_cast<std::size_t>(c)] = layout.widths[static_cast<std::size_t>(c)];
+    }
+}
+
+void ItemTable::restoreGridSettings(const GridLayout& layout)
+{
+    // Every column is shown, so every check mark goes with it; a field whose
+    // stored visibility is unreadable then stays shown and checked.
+    m_hidden.fill(false);
+    for (int f = 1; f <= kFields; ++f)
+        m_checked[static_cast<std::size_t>(f)] = true;
+    applyGridLayout(layout);
+}
+
+void ItemTable::autoGridSize(const TextMeasure& measure)
+{
+    for (int c = 1; c < kColumns; ++c) {
+        int widest = 0;
+        for (std::size_t r = 0; r < m_rows.size(); ++r)
+            widest = std::max(widest, measure(m_rows[r][static_cast<std::size_t>(c)], r == 0));
+        m_widths[static_cast<std::size_t>(c)] = widest + 10;
+    }
+}
+
+void ItemTable::moveRow(int from, int to)
+{
+    const int last = rowCount() - 1;
+    if (from < 1 || from > last || to < 1 || to > last || from == to)
+        return;
+    if (from < to)
+        std::rotate(m_rows.begin() + from, m_rows.begin() + from + 1, m_rows.begin() + to + 1);
+    else
+        std::rotate(m_rows.begin() + to, m_rows.begin() + from, m_rows.begin() + from + 1);
+    if (m_cursorRow == from)
+        m_cursorRow = to;
+    refreshCategoryColouring();
+}
+
+void ItemTable::reorderItemRows(std::span<const std::uint32_t> order)
+{
+    assert(order.size() + 1 == m_rows.size());
+    std::vector<Row> rows;
+    rows.reserve(m_rows.size());
+    rows.push_back(std::move(m_rows[0]));
+    for (const std::uint32_t i : order)
+        rows.push_back(std::move(m_rows.at(i + 1)));
+    m_rows = std::move(rows);
+}
+
+void ItemTable::removeCurrentRow()
+{
+    if (rowCount() < 3) {
+        clearRow1();
+    } else {
+        // Only the twelve field cells move up; column 0 keeps its place.
+        const std::size_t last = m_rows.size() - 1;
+        for (std::size_t r = static_cast<std::size_t>(m_cursorRow); r < last; ++r) {
+            for (std::size_t c = 1; c < kColumns; ++c)
+                m_rows[r][c] = std::move(m_rows[r + 1][c]);
+        }
+        m_rows.pop_back();
+        setCurrentRow(m_cursorRow);
+    }
+    m_modified = true;
+    refreshCategoryColouring();
+}
+
+void ItemTable::setColours(ColourValue colour1, ColourValue colour2)
+{
+    m_colour1 = colour1;
+    m_colour2 = colour2;
+    refreshCategoryColouring();
+}
+
+void ItemTable::refreshCategoryColouring()
+{
+    m_rowColours.assign(m_rows.size(), m_colour1);
+    const auto column = static_cast<std::size_t>(m_map[FieldCategory]);
+    for (std::size_t r = 2; r < m_rows.size(); ++r) {
+        if (m_rows[r][column] == m_rows[r - 1][column])
+            m_rowColours[r] = m_rowColours[r - 1];
+        else
+            m_rowColours[r] = m_rowColours[r - 1] == m_colour1 ? m_colour2 : m_colour1;
+    }
+}
+
+ColourValue ItemTable::rowColour(int row) const
+{
+    if (row < 1 || static_cast<std::size_t>(row) >= m_rowColours.size())
+        return m_colour1;
+    return m_rowColours[static_cast<std::size_t>(row)];
+}
+
+void ItemTable::setCurrentRow(int row)
+{
+    m_cursorRow = std::clamp(row, 1, rowCount() - 1);
+}
+
+void ItemTable::setCursor(int row, int displayColumn)
+{
+    setCursorReal(row, displayToReal(displayColumn));
+}
+
+void ItemTable::setCursorReal(int row, int column)
+{
+    setCurrentRow(row);
+    m_cursorColumn = checkedColumn(column);
+}
+
+void ItemTable::moveCursorToField(int field)
+{
+    m_cursorColumn = m_map[static_cast<std::size_t>(checkedField(field))];
+}
+
+}  // namespace qv
