@@ -1,10 +1,24 @@
-// Fills the runtime's model from the category file and the design file.
+// Fills the runtime's model from the category file and the design file,
+// read by the same core readers the authoring program uses.
 #include "MenuData.h"
 
+#include "Painting.h"
+
+#include "app/TMainDaten.h"
+#include "categories/CategoryFile.h"
+#include "design/DesignFonts.h"
+#include "design/FontCatalogue.h"
+#include "design/FontRegistrar.h"
+#include "design/MenuDesign.h"
 #include "profile/ProfileBatch.h"
 #include "profile/ProfileFile.h"
 #include "util/Colour.h"
 #include "util/Fs.h"
+
+#include <QFontDatabase>
+
+#include <algorithm>
+#include <map>
 
 namespace rnv {
 
@@ -21,161 +35,181 @@ MenuLook::MenuLook()
 
 std::vector<MenuCategory> readCategories(const fs::path& genreFile, const fs::path& cfg)
 {
-    qv::ProfileBatch batch;
-    const qv::ProfileFile file(genreFile, &batch);
-    // The count is held in 8 bits, as every reader of the category file does.
-    const int count = file.readInteger("general", "anz_items", 0) & 0xFF;
     std::vector<MenuCategory> categories;
-    for (int n = 0; n < count; ++n) {
-        MenuCategory category;
-        category.caption = file.readString(std::to_string(n), "caption", "Fehler");
-        category.icon = cfg / (std::to_string(file.readInteger(std::to_string(n), "icon_number", 0)) + ".ico");
-        categories.push_back(std::move(category));
-    }
+    for (const qv::CategoryFile::Record& r : qv::CategoryFile::read(genreFile))
+        categories.push_back({r.caption, qv::CategoryFile::iconPath(cfg, r.iconNumber), {}});
     return categories;
 }
 
 namespace {
 
-class LookReader {
+// Registers the design's own fonts for this process, but only files of the
+// CFG folder itself: a design file names its fonts by file name, and a name
+// like ..\..\x.ttf must not reach outside the CD.
+class CfgFontRegistrar final : public qv::FontRegistrar {
 public:
-    explicit LookReader(const fs::path& path)
-        : m_file(path, &m_batch)
+    explicit CfgFontRegistrar(fs::path cfg)
+        : m_cfg(std::move(cfg))
     {
     }
-
-    std::string text(std::string_view section, std::string_view key, std::string_view def) const
+    bool addFont(const fs::path& file) override
     {
-        return m_file.readString(section, key, def);
+        std::error_code ec;
+        if (fs::weakly_canonical(file.parent_path(), ec) != fs::weakly_canonical(m_cfg, ec) || ec)
+            return false;
+        if (!fs::is_regular_file(file, ec))
+            return false;
+        const int id = QFontDatabase::addApplicationFont(toQString(file));
+        if (id < 0)
+            return false;
+        m_ids[file] = id;
+        return true;
     }
-    void colour(std::string_view section, std::string_view key, qv::ColourValue& out) const
+    void removeFont(const fs::path& file) override
     {
-        if (const auto c = qv::colourFromText(text(section, key, qv::colourToText(out))))
-            out = *c;
-    }
-    int integer(std::string_view section, std::string_view key, int def, int lo, int hi) const
-    {
-        const int v = m_file.readInteger(section, key, def);
-        return v < lo ? lo : (v > hi ? hi : v);
-    }
-    void effect(std::string_view section, std::string_view key, TextEffect& out) const
-    {
-        static const std::pair<const char*, TextEffect> kEffects[] = {
-            {"tdNone", TextEffect::None}, {"tdRaised", TextEffect::Raised}, {"tdSunken", TextEffect::Sunken},
-            {"tdShadow", TextEffect::Shadow}, {"tdRaisedShadow", TextEffect::RaisedShadow},
-            {"tdSunkenShadow", TextEffect::SunkenShadow}};
-        const std::string v = text(section, key, "");
-        for (const auto& [name, e] : kEffects) {
-            if (v == name)
-                out = e;
-        }
+        // The window draws with these fonts for as long as it lives; a
+        // registration outlives the reader on purpose.
+        m_ids.erase(file);
     }
 
 private:
-    qv::ProfileBatch m_batch;
-    qv::ProfileFile m_file;
+    fs::path m_cfg;
+    std::map<fs::path, int> m_ids;
 };
+
+TextEffect effectOf(qv::TextEffect e)
+{
+    switch (e) {
+    case qv::TextEffect::None:
+        return TextEffect::None;
+    case qv::TextEffect::Raised:
+        return TextEffect::Raised;
+    case qv::TextEffect::Sunken:
+        return TextEffect::Sunken;
+    case qv::TextEffect::Shadow:
+        return TextEffect::Shadow;
+    case qv::TextEffect::RaisedShadow:
+        return TextEffect::RaisedShadow;
+    case qv::TextEffect::SunkenShadow:
+        return TextEffect::SunkenShadow;
+    }
+    return TextEffect::None;
+}
+
+BoxPicture boxPictureOf(int value)
+{
+    return value == qv::kBoxPictureBackground ? BoxPicture::Background
+         : value == qv::kBoxPictureButton     ? BoxPicture::Button
+                                              : BoxPicture::None;
+}
+
+// Sizes outside this range come only from a damaged or hand-edited file.
+int fontSize(int size)
+{
+    return std::clamp(size, 4, 72);
+}
+
+std::string faceOr(const std::string& face, const char* fallback)
+{
+    return face.empty() ? std::string(fallback) : face;
+}
+
+TextLook textOf(const qv::TextLook& t, const std::string& face)
+{
+    TextLook out;
+    out.face = faceOr(face, "Arial");
+    out.size = fontSize(t.size);
+    out.bold = t.bold;
+    out.colour = t.colour;
+    out.light = t.light;
+    out.shadow = t.shadow;
+    out.effect = effectOf(t.effect);
+    return out;
+}
 
 }  // namespace
 
 MenuLook readLook(const fs::path& designFile)
 {
+    const fs::path cfg = designFile.parent_path();
+    qv::TMainDaten references;
+    const qv::FontconfigCatalogue catalogue;
+    CfgFontRegistrar registrar(cfg);
+    qv::DesignFonts fonts(catalogue, registrar);
+    qv::MenuDesign design(references, fonts);
+    try {
+        design.read(designFile);
+    } catch (const std::exception&) {
+        // A colour that is no colour keeps its default; the rest of the read stands.
+    }
+    const qv::DesignSettings& s = design.settings();
+
     MenuLook look;
-    const LookReader r(designFile);
-
-    look.backgroundPicture = r.text("general", "design_mode", "band") == "bmp";
-    look.buttonMode = r.text("general", "button_mode", "band");
-
-    r.colour("Splash", "fc", look.splashFrame);
-    look.splashFrameWidth = r.integer("Splash", "fw", 1, 0, 250);
-    look.splashSeconds = r.integer("Splash", "d", 1000, 0, 600000) / 1000;
-
-    r.colour("Buttons", "btnc", look.buttonStart);
-    r.colour("Buttons", "btnec", look.buttonEnd);
-    r.colour("Buttons", "btnFc", look.buttonText.colour);
-    look.buttonText.size = r.integer("Buttons", "size", 10, 4, 72);
-    look.buttonShadowDepth = r.integer("Buttons", "btnsd", 5, 0, 15);
-    look.buttonBorderWidth = r.integer("Buttons", "btnbw", 1, 0, 20);
-    r.colour("Buttons", "btnbc", look.buttonBorder);
-    const std::string style = r.text("Buttons", "style", "sbNormal");
-    if (style == "sbInset")
-        look.buttonStyle = ButtonStyle::Inset;
-    else if (style == "sbNormal")
-        look.buttonStyle = ButtonStyle::Normal;
-    else if (style == "sbOffset")
-        look.buttonStyle = ButtonStyle::Offset;
-    const std::string effect = r.text("Buttons", "effect", "sbsShadow");
-    if (effect == "sbsShadow")
-        look.buttonEffect = ButtonEffect::Shadow;
-    else if (effect == "sbs3D")
-        look.buttonEffect = ButtonEffect::ThreeD;
-    r.effect("Buttons", "font_effect", look.buttonText.effect);
-    r.colour("Buttons", "btnstyle_lc", look.buttonText.light);
-    r.colour("Buttons", "btnstyle_sc", look.buttonText.shadow);
-    r.colour("Buttons", "buttonshadowcolor", look.buttonShadow);
-    look.buttonText.bold = r.text("Buttons", "font_format", "normal") == "bold";
-
-    struct BoxKeys {
-        BoxLook* box;
-        const char* colour;
-        const char* textColour;
-        const char* picture;
-        const char* font;
-    };
-    for (const BoxKeys& b : {BoxKeys{&look.categoryBox, "boxc_c", "boxc_fc", "boxc_bmp", "Font_fname_cbi"},
-                             BoxKeys{&look.fileBox, "boxf_c", "boxf_fc", "boxf_bmp", "Font_fname_fbi"},
-                             BoxKeys{&look.detailsBox, "boxd_c", nullptr, "boxd_bmp", nullptr}}) {
-        r.colour("Boxes", b.colour, b.box->colour);
-        if (b.textColour)
-            r.colour("Boxes", b.textColour, b.box->textColour);
-        const int picture = r.integer("Boxes", b.picture, 0, -1, 3);
-        b.box->picture = picture == 1 ? BoxPicture::Background : picture == 2 ? BoxPicture::Button : BoxPicture::None;
-        if (b.font)
-            b.box->face = r.text("Fonts", b.font, "Arial");
-    }
-    look.detailsBox.textColour = look.detailsText.colour;
-
-    struct TextKeys {
-        TextLook* text;
-        const char* prefix;   // fuc, fduc, fdnc
-        const char* effects;  // c_, f_, d_
-        const char* font;
-    };
-    for (const TextKeys& t : {TextKeys{&look.categoryText, "fuc", "c_", "Font_fname_Font1Name"},
-                              TextKeys{&look.fileText, "fduc", "f_", "Font_fname_Font2Name"},
-                              TextKeys{&look.detailsText, "fdnc", "d_", "Font_fname_Font3Name"}}) {
-        const std::string p = t.prefix;
-        const std::string e = t.effects;
-        r.colour("Fonts", p, t.text->colour);
-        r.colour("Fonts", e + "flc", t.text->light);
-        r.colour("Fonts", e + "fsc", t.text->shadow);
-        t.text->bold = r.text("Fonts", p + "_format", t.text->bold ? "bold" : "normal") == "bold";
-        r.effect("Fonts", p + "_effect", t.text->effect);
-        t.text->size = r.integer("Fonts", p + "_size", 10, 4, 72);
-        const std::string face = r.text("Fonts", t.font, "Arial");
-        if (!face.empty())
-            t.text->face = face;
-    }
-    look.detailsBox.textColour = look.detailsText.colour;
-    const std::string buttonFace = r.text("Fonts", "Font_fname_btn_fn", "Arial");
-    look.buttonText.face = buttonFace.empty() ? "Arial" : buttonFace;
-
-    r.colour("Back", "bc", look.backStart);
-    r.colour("Back", "bec", look.backEnd);
-    const std::string tile = r.text("Back", "tile_mode", "tmtile");
-    if (tile == "tmcenter")
+    look.buttonMode = s.buttonMode;
+    look.backStart = s.backStart;
+    look.backEnd = s.backEnd;
+    switch (s.tileMode) {
+    case qv::TileMode::Center:
         look.tileMode = TileMode::Center;
-    else if (tile == "tmnone")
+        break;
+    case qv::TileMode::None:
         look.tileMode = TileMode::None;
-    else if (tile == "tmstretch")
+        break;
+    case qv::TileMode::Stretch:
         look.tileMode = TileMode::Stretch;
-    else if (tile == "tmtile")
+        break;
+    case qv::TileMode::Tile:
         look.tileMode = TileMode::Tile;
+        break;
+    }
 
-    const int language = r.integer("Language", "Language", 0, -1, 4);
-    look.language = language >= 0 && language <= 3 ? language : 0;
-    const int letterCase = r.integer("Language", "Style", 0, -1, 3);
-    look.letterCase = letterCase == 1 ? LetterCase::AsWritten : letterCase == 2 ? LetterCase::Upper : LetterCase::Lower;
+    look.buttonStart = s.buttonStart;
+    look.buttonEnd = s.buttonEnd;
+    look.buttonText.face = faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::Button)], "Arial");
+    look.buttonText.size = fontSize(s.buttonSize);
+    look.buttonText.bold = s.buttonBold;
+    look.buttonText.colour = s.buttonText;
+    look.buttonText.light = s.buttonTextLight;
+    look.buttonText.shadow = s.buttonTextShadow;
+    look.buttonText.effect = effectOf(s.buttonTextEffect);
+    look.buttonShadowDepth = s.buttonShadowDepth;
+    look.buttonBorderWidth = s.buttonBorderWidth;
+    look.buttonBorder = s.buttonBorder;
+    look.buttonShadow = s.buttonShadow;
+    look.buttonStyle = s.buttonStyle == qv::ButtonStyle::Inset   ? ButtonStyle::Inset
+                     : s.buttonStyle == qv::ButtonStyle::Offset ? ButtonStyle::Offset
+                                                                : ButtonStyle::Normal;
+    look.buttonEffect = s.buttonEffect == qv::ButtonEffect::ThreeD ? ButtonEffect::ThreeD : ButtonEffect::Shadow;
+
+    look.categoryBox = {s.categoryBox, s.categoryBoxText, boxPictureOf(s.categoryBoxPicture),
+                        faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::CategoryBox)], "Arial")};
+    look.fileBox = {s.fileBox, s.fileBoxText, boxPictureOf(s.fileBoxPicture),
+                    faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::FileBox)], "Arial")};
+    look.categoryText = textOf(s.text(qv::MenuText::Category), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::CategoryText)]);
+    look.fileText = textOf(s.text(qv::MenuText::File), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::FileText)]);
+    look.detailsText = textOf(s.text(qv::MenuText::Details), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::DetailsText)]);
+    // The details box has no text colour of its own: its heading takes the details text's.
+    look.detailsBox = {s.detailsBox, s.text(qv::MenuText::Details).colour, boxPictureOf(s.detailsBoxPicture),
+                       look.detailsText.face};
+
+    look.language = s.language >= 0 && s.language <= 3 ? s.language : 0;
+    look.letterCase = s.letterCase == qv::kLetterCaseNormal ? LetterCase::AsWritten
+                    : s.letterCase == qv::kLetterCaseUpper  ? LetterCase::Upper
+                                                            : LetterCase::Lower;
+
+    // The design reader finds a picture by the name it had in the design
+    // folder; on a CD the build has renamed it (back.bmp, splash.bmp), so the
+    // reader turns a picture background into a gradient and keeps the splash
+    // frame at its defaults. These keys are taken as written, with the
+    // reader's own rules, and used only when CFG/ holds the picture.
+    qv::ProfileBatch batch;
+    const qv::ProfileFile file(designFile, &batch);
+    look.backgroundPicture = file.readString("general", "design_mode", "band") == qv::kFillBitmap;
+    if (const auto fc = qv::colourFromText(file.readString("Splash", "fc", "clWhite")))
+        look.splashFrame = *fc;
+    look.splashFrameWidth = std::clamp(file.readInteger("Splash", "fw", 1), 0, qv::DesignSettings::kMaxFrameWidth);
+    look.splashSeconds =
+        std::clamp(file.readInteger("Splash", "d", 1000) / 1000, 0, qv::DesignSettings::kMaxDelaySeconds);
     return look;
 }
 

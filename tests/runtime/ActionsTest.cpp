@@ -93,7 +93,7 @@ void ActionsTest::runsWhatLiesOnTheCd_data()
     QTest::newRow("other case on disk") << "\\TOOLS\\Setup.EXE" << 0 << "Tools/setup.exe" << "started" << "Tools/setup.exe";
     QTest::newRow("jump point opens its folder") << "\\Tools\\Jump Point" << 12 << "Tools/setup.exe" << "opened" << "Tools";
     QTest::newRow("hyperlink") << "http://example.org/" << 4 << "" << "address" << "http://example.org/";
-    QTest::newRow("www address") << "www.example.org" << 4 << "" << "address" << "http://www.example.org";
+    QTest::newRow("www address") << "www.example.org" << 2 << "" << "address" << "http://www.example.org";
     QTest::newRow("missing file") << "\\Tools\\gone.exe" << 0 << "" << "message"
                                   << "\\Tools\\gone.exe was not found on this CD.";
 }

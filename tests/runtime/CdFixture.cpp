@@ -1,12 +1,17 @@
 #include "CdFixture.h"
 
-#include "profile/ProfileBatch.h"
+#include "CdPath.h"
+
+#include "build/ItemType.h"
+#include "build/RuntimeItemFiles.h"
+#include "categories/CategoryFile.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
 
 #include <QImage>
 
 #include <fstream>
+#include <stdexcept>
 
 namespace rnvtest {
 
@@ -51,37 +56,46 @@ QColor CdFixture::categoryColour(int n)
 
 void CdFixture::writeCategories(const std::vector<FixtureCategory>& categories)
 {
-    qv::ProfileBatch batch;
-    qv::ProfileFile genre(cfg() / "genre.cfg", &batch);
-    qv::ProfileFile members(cfg() / "members.cfg", &batch);
-    genre.writeInteger("general", "anz_items", static_cast<int>(categories.size()));
-    members.writeString("general", "cdname", "Fixture CD");
-    members.writeString("general", "rootname", "C:\\Fixture\\");
+    // The category file and the item files come from the authoring program's
+    // own writers, so the runtime is tested against what a build writes.
+    const fs::path iconSource = root() / "icon-source";
+    fs::create_directories(iconSource);
+    std::vector<qv::CategoryFile::Source> sources;
+    qv::RuntimeItemSource items;
+    items.cdName = "Fixture CD";
+    items.rootName = "C:\\Fixture\\";
+    items.yesWord = "yes";
     for (std::size_t n = 0; n < categories.size(); ++n) {
-        const std::string sn = std::to_string(n);
-        genre.writeString(sn, "caption", categories[n].caption);
-        genre.writeInteger(sn, "icon_number", static_cast<int>(n));
-        writeIcon(cfg() / (sn + ".ico"), categoryColour(static_cast<int>(n)));
-        for (std::size_t i = 0; i < categories[n].items.size(); ++i) {
-            const FixtureItem& item = categories[n].items[i];
-            const std::string section = sn + "-" + std::to_string(i);
-            members.writeString(section, "caption", item.caption);
-            members.writeInteger(section, "icon_number", item.type);
-            members.writeInteger(sn, "anz_items", static_cast<int>(i + 1));
-            qv::ProfileFile file(cfg() / "membersd" / ("m" + section + ".dat"), &batch);
-            file.writeString(section, "caption", item.caption);
-            file.writeString(section, "pfad", item.pfad);
-            file.writeInteger(section, "copy", item.copy ? 1 : 0);
-            file.writeInteger(section, "execute", item.execute ? 1 : 0);
-            file.writeInteger(section, "genre", static_cast<int>(n));
-            file.writeString(section, "desc", item.desc);
-            file.writeString(section, "serial", item.serial);
-            file.writeString(section, "sizep", item.sizeCd);
-            file.writeString(section, "sizeup", item.sizeHd);
-            file.writeString(section, "url", item.url);
+        const fs::path icon = iconSource / (std::to_string(n) + ".ico");
+        writeIcon(icon, categoryColour(static_cast<int>(n)));
+        sources.push_back({categories[n].caption, icon});
+        items.categories.push_back(categories[n].caption);
+        for (const FixtureItem& item : categories[n].items) {
+            // pfad is the CD Path followed by the File Name; a hyperlink has no CD Path.
+            const auto cut = rnv::isWebAddress(item.pfad) ? std::string::npos : item.pfad.find_last_of("\\/");
+            const std::string cdPath = cut == std::string::npos ? std::string() : item.pfad.substr(0, cut + 1);
+            const std::string fileName = cut == std::string::npos ? item.pfad : item.pfad.substr(cut + 1);
+            if (qv::itemType(fileName) != item.type)
+                throw std::logic_error("fixture item " + item.caption + " is not of the type the build gives it");
+            qv::ItemFieldTexts fields;
+            fields[0] = item.caption;
+            fields[1] = fileName;
+            fields[2] = cdPath;
+            fields[3] = item.serial;
+            fields[4] = item.sizeCd;
+            fields[5] = item.sizeHd;
+            fields[6] = item.desc;
+            fields[7] = categories[n].caption;
+            fields[8] = item.copy ? "yes" : "no";
+            fields[9] = "C:\\Fixture\\" + item.pfad;
+            fields[10] = item.url;
+            fields[11] = item.execute ? "yes" : "no";
+            items.items.push_back(fields);
         }
     }
-    batch.flush();
+    qv::CategoryFile::write(cfg() / "genre.cfg", sources);
+    qv::writeRuntimeItemFiles(cfg(), items);
+    fs::remove_all(iconSource);
     for (int t = 0; t < rnv::kItemTypeCount; ++t)
         writeIcon(cfg() / ("m" + std::to_string(t + 1) + ".ico"), typeColour(t));
 }
