@@ -4,6 +4,7 @@
 #include "util/Fs.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -46,11 +47,19 @@ QImage loadPicture(const std::filesystem::path& path)
 {
     if (path.empty())
         return {};
-    QImage image;
+    // An icon file holds several sizes; the largest one scales down best.
     // A file that is no picture at all gives a null image; the caller falls back.
-    if (!image.load(toQString(path)))
-        return {};
-    return image;
+    QImageReader reader(toQString(path));
+    QImage best;
+    const int count = std::max(1, reader.imageCount());
+    for (int i = 0; i < count && i < 32; ++i) {
+        if (i > 0 && !reader.jumpToNextImage())
+            break;
+        const QImage image = reader.read();
+        if (!image.isNull() && image.width() * image.height() > best.width() * best.height())
+            best = image;
+    }
+    return best;
 }
 
 void drawEffectText(QPainter& painter, const QRectF& rect, int flags, const QString& text, const TextLook& look,
