@@ -37,7 +37,7 @@ std::vector<MenuCategory> readCategories(const fs::path& genreFile, const fs::pa
 {
     std::vector<MenuCategory> categories;
     for (const qv::CategoryFile::Record& r : qv::CategoryFile::read(genreFile))
-        categories.push_back({r.caption, qv::CategoryFile::iconPath(cfg, r.iconNumber), {}});
+        categories.push_back({r.caption, findEntry(cfg, std::to_string(r.iconNumber) + ".ico"), {}});
     return categories;
 }
 

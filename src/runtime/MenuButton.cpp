@@ -2,6 +2,7 @@
 
 #include "Painting.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -36,6 +37,16 @@ void MenuButton::leaveEvent(QEvent* event)
     m_hover = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+void MenuButton::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses a focused button as the space bar does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void MenuButton::paintEvent(QPaintEvent*)

@@ -35,7 +35,7 @@ void readItems(MenuData& data)
     const qv::ProfileDocument& index = batch.document(membersPath);
     data.cdName = members.readString("general", "cdname", "");
 
-    const fs::path itemFolder = data.cfg / "membersd";
+    const fs::path itemFolder = findEntry(data.cfg, "membersd");
     for (std::size_t n = 0; n < data.categories.size(); ++n) {
         const int category = static_cast<int>(n);
         const int count = std::clamp(members.readInteger(std::to_string(n), "anz_items", 0), 0, kMaxItemsPerCategory);
@@ -51,7 +51,7 @@ void readItems(MenuData& data)
             const int type = members.readInteger(section, "icon_number", 2);
             item.type = type >= 0 && type < kItemTypeCount ? type : 2;
 
-            const fs::path itemPath = itemFolder / ("m" + section + ".dat");
+            const fs::path itemPath = findEntry(itemFolder, "m" + section + ".dat");
             if (isFile(itemPath)) {
                 qv::ProfileBatch itemBatch;
                 const qv::ProfileFile file(itemPath, &itemBatch);
@@ -78,24 +78,30 @@ void readItems(MenuData& data)
 }  // namespace
 
 // The build writes the files of CFG/ with fixed spellings, but a CD may come
-// back from a file system that changed their case. Only regular files count:
-// a folder in a file's place must not be read as one.
-fs::path cfgFile(const fs::path& cfg, std::string_view name)
+// back from a file system that changed their case.
+fs::path findEntry(const fs::path& folder, std::string_view name)
 {
-    const fs::path exact = cfg / qv::pathFromText(name);
-    if (isFile(exact))
-        return exact;
+    const fs::path exact = folder / qv::pathFromText(name);
     std::error_code ec;
-    for (fs::directory_iterator it(cfg, ec), end; !ec && it != end; it.increment(ec)) {
-        if (qv::iequals(qv::pathText(it->path().filename()), name) && isFile(it->path()))
+    if (fs::exists(exact, ec))
+        return exact;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (qv::iequals(qv::pathText(it->path().filename()), name))
             return it->path();
     }
-    return {};
+    return exact;
+}
+
+// Only regular files count: a folder in a file's place must not be read as one.
+fs::path cfgFile(const fs::path& cfg, std::string_view name)
+{
+    const fs::path found = findEntry(cfg, name);
+    return isFile(found) ? found : fs::path();
 }
 
 fs::path MenuData::typeIcon(int type) const
 {
-    return cfg / ("m" + std::to_string(std::clamp(type, 0, kItemTypeCount - 1) + 1) + ".ico");
+    return findEntry(cfg, "m" + std::to_string(std::clamp(type, 0, kItemTypeCount - 1) + 1) + ".ico");
 }
 
 const MenuItem* MenuData::item(int category, int index) const

@@ -42,6 +42,9 @@ inline constexpr int kMaxItemsPerCategory = 10000;
 
 MenuData readMenu(const std::filesystem::path& cfg, const std::filesystem::path& root);
 
+// The entry of folder named name, ignoring letter case when the exact
+// spelling is missing; folder/name when there is none at all.
+std::filesystem::path findEntry(const std::filesystem::path& folder, std::string_view name);
 // A file of CFG/ under its fixed name, or empty when there is no such regular file.
 std::filesystem::path cfgFile(const std::filesystem::path& cfg, std::string_view name);
 

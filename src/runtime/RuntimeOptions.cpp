@@ -1,5 +1,6 @@
 #include "RuntimeOptions.h"
 
+#include "MenuData.h"
 #include "util/Fs.h"
 
 #include <QCommandLineParser>
@@ -15,11 +16,18 @@ RuntimeOptions parseRuntimeOptions(const QStringList& arguments, const std::file
     const QCommandLineOption screenshot("screenshot", "Render the menu to FILE.png and exit.", "FILE");
     const QCommandLineOption select("select", "Choose category N and its item I.", "N-I");
     parser.addOptions({cfg, screenshot, select});
+    const QCommandLineOption help({"h", "help"}, "Show this help.");
+    parser.addOption(help);
     if (!parser.parse(arguments)) {
         options.error = parser.errorText().toStdString();
         return options;
     }
-    options.cfg = parser.isSet(cfg) ? qv::pathFromText(parser.value(cfg).toStdString()) : programFolder / "CFG";
+    if (parser.isSet(help)) {
+        // Read before the application exists, the parser cannot know the program's name.
+        options.help = parser.helpText().replace("<executable_name>", "rnv.exe").toStdString();
+        return options;
+    }
+    options.cfg = parser.isSet(cfg) ? qv::pathFromText(parser.value(cfg).toStdString()) : findEntry(programFolder, "CFG");
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(options.cfg, ec);
     if (!ec)

@@ -14,6 +14,7 @@ struct RuntimeOptions {
     int selectCategory = -1;            // --select N-I
     int selectItem = -1;
     std::string error;                  // set when the arguments make no sense
+    std::string help;                   // set for --help: the text to print
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program first.

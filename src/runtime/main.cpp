@@ -3,6 +3,7 @@
 #include "Painting.h"
 #include "RuntimeOptions.h"
 #include "SplashScreen.h"
+#include "app/BaseDirectory.h"
 #include "util/Fs.h"
 
 #include <QApplication>
@@ -12,13 +13,24 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const auto programFolder = qv::pathFromText(QCoreApplication::applicationDirPath().toStdString());
-    const rnv::RuntimeOptions options = rnv::parseRuntimeOptions(QCoreApplication::arguments(), programFolder);
+    // The options decide how Qt starts, so they are read before it does.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto programFolder = qv::executablePath(argc > 0 ? argv[0] : nullptr).parent_path();
+    const rnv::RuntimeOptions options = rnv::parseRuntimeOptions(arguments, programFolder);
+    if (!options.help.empty()) {
+        std::fputs(options.help.c_str(), stdout);
+        return 0;
+    }
     if (!options.error.empty()) {
         std::fprintf(stderr, "rnv: %s\n", options.error.c_str());
         return 2;
     }
+    // A screenshot is never shown, so it needs no display at all.
+    if (!options.screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
 
     // CD paths are relative to the folder that holds CFG/, which is the runtime's own folder.
     rnv::MenuData data = rnv::readMenu(options.cfg, options.cfg.parent_path());

@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <random>
+
+#include "util/Text.h"
 
 namespace rnvtest {
 
@@ -79,6 +82,19 @@ const std::vector<Damage>& damages()
          },
          // 2147483647 held in 8 bits is 255 categories, each without items but the first.
          255, 1, true},
+        {"names in upper case, as an old CD file system gives them",
+         [](CdFixture& cd) {
+             std::vector<fs::path> entries;
+             for (const auto& entry : fs::recursive_directory_iterator(cd.cfg()))
+                 entries.push_back(entry.path());
+             // Deepest first, so a folder is renamed after its contents.
+             std::sort(entries.begin(), entries.end(), [](const fs::path& a, const fs::path& b) {
+                 return a.string().size() > b.string().size();
+             });
+             for (const auto& path : entries)
+                 fs::rename(path, path.parent_path() / qv::asciiUpper(path.filename().string()));
+         },
+         2, 2, true},
         {"files that are folders",
          [](CdFixture& cd) {
              for (const char* name : {"genre.cfg", "members.cfg", "design.cfg", "language.vlx", "back.bmp"}) {

@@ -8,6 +8,7 @@
 #include "util/Fs.h"
 #include "util/Text.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace rnvtest {
@@ -152,6 +153,7 @@ void ReadingTest::commandLine_data()
     QTest::newRow("category only") << QStringList{"rnv", "--select", "1"} << "/cd/CFG" << "" << 1 << -1 << false;
     QTest::newRow("bad selection") << QStringList{"rnv", "--select", "x-1"} << "/cd/CFG" << "" << -1 << -1 << true;
     QTest::newRow("unknown option") << QStringList{"rnv", "--bogus"} << "" << "" << -1 << -1 << true;
+    QTest::newRow("CFG found in another letter case") << QStringList{"rnv"} << "LOWER/cfg" << "" << -1 << -1 << false;
 }
 
 void ReadingTest::commandLine()
@@ -162,7 +164,15 @@ void ReadingTest::commandLine()
     QFETCH(int, category);
     QFETCH(int, item);
     QFETCH(bool, error);
-    const rnv::RuntimeOptions options = rnv::parseRuntimeOptions(arguments, "/cd");
+    // A CD whose folder came back in lower case still has its CFG found.
+    QTemporaryDir lowerCd;
+    std::filesystem::create_directory(std::filesystem::path(lowerCd.path().toStdString()) / "cfg");
+    const bool lower = cfg.startsWith("LOWER/");
+    const fs::path programFolder = lower ? fs::path(lowerCd.path().toStdString()) : fs::path("/cd");
+    if (lower)
+        cfg = QString::fromStdString((programFolder / cfg.mid(6).toStdString()).string());
+
+    const rnv::RuntimeOptions options = rnv::parseRuntimeOptions(arguments, programFolder);
     QCOMPARE(!options.error.empty(), error);
     if (error)
         return;
