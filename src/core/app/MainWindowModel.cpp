@@ -17,8 +17,13 @@ MainWindowModel::MainWindowModel(std::filesystem::path baseDir, TMainDaten& data
     m_language.addListener([this](const Language& now, const Language& previous) {
         m_settingsCommands.refreshCaptions();
         titleFromLanguage();
-        if (m_hooks.retitleTable)
-            m_hooks.retitleTable(now, previous, m_headingsFromSettings);
+        if (m_headingsFromSettings) {
+            m_settings.grid.headingNames = loadHeadingNames(settingsFile(m_baseDir));
+            if (m_hooks.headingsFromSettings)
+                m_hooks.headingsFromSettings(now, m_settings.grid.headingNames);
+        } else if (m_hooks.translateHeadings) {
+            m_hooks.translateHeadings(now, previous);
+        }
     });
 }
 

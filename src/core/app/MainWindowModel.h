@@ -21,15 +21,19 @@ namespace qv {
 struct MainWindowHooks {
     // The Save command of the project (saveClick); the Exit command runs it on Yes to M23.
     std::function<void()> save;
-    // Start-up: 13 columns and 2 rows in the item table.
+    // Start-up: 13 columns and 2 rows in the item table. It runs after the
+    // language has set the heading row, which it keeps.
     std::function<void()> prepareTable;
-    // After the language is applied: retitle the item table's columns. atStart:
-    // headings from the settings (start-up and welcome screen); otherwise
-    // translated from the previous language's words in place.
-    std::function<void(const Language& now, const Language& previous, bool fromSettings)> retitleTable;
+    // At start and from the welcome screen: the heading words of the fields
+    // named by the settings file's celld_1..celld_12 (raw texts, "Failed" when missing).
+    std::function<void(const Language& now, const std::array<std::string, kGridFields>& storedNames)> headingsFromSettings;
+    // From the language menu: the heading cells translated in place from the previous language's words.
+    std::function<void(const Language& now, const Language& previous)> translateHeadings;
     // A language picked from the menu while a project is open.
     std::function<void()> normaliseYesNo;
-    // After load settings: the table takes its visibility, widths, mode and colours.
+    // After load settings: the table takes, in this order, its grid mode (so
+    // Column Move is accepted before a column is hidden), colours, column
+    // visibility by field and the widths of the columns not hidden.
     std::function<void(const GridLayout&)> applyGrid;
     // Before save settings: the table fills in its layout.
     std::function<void(GridLayout&)> fillGrid;
@@ -52,8 +56,7 @@ public:
     MainWindowHooks& hooks() { return m_hooks; }
     // Registers the handler of a command that another part owns (newClick, addClick, ...).
     void setHandler(CommandId id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
-    // Runs a menu entry, key or button command when its menu entry is enabled.
-    // Returns whether something ran.
+    // Runs a command when its menu entry is enabled; false when it is disabled.
     bool run(CommandId id);
     // A tool button: runs when the button is enabled (the settings button only drops down its menu).
     bool runButton(ToolButton button);
@@ -109,6 +112,11 @@ public:
     std::array<std::filesystem::path, 10> startPictures() const;
     // Files/MenuBack.bmp when background pictures are on, else empty.
     std::filesystem::path backgroundPicture() const;
+
+    // Layout upkeep: the split below the tool bar area follows its height plus
+    // 2 pixels; the chosen-item panel keeps 22 pixels.
+    static constexpr int splitPosition(int toolbarAreaHeight) { return toolbarAreaHeight + 2; }
+    static constexpr int kChosenItemPanelHeight = 22;
 
 private:
     void applyLanguage(int number, bool fromSettings);

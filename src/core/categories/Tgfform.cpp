@@ -52,6 +52,7 @@ Tgfform::Tgfform(Ui& ui, const Language& language, std::filesystem::path baseDir
     , m_data(data)
     , m_iconChooser(iconChooser)
     , m_host(host)
+    , m_openFilter(CategoryFile::kDialogFilter)
 {
 }
 
@@ -118,10 +119,10 @@ int Tgfform::targetEntry() const
     return m_selected >= 0 ? m_selected : 0;
 }
 
-FileDialogSpec Tgfform::dialogSpec(bool mustExist) const
+FileDialogSpec Tgfform::dialogSpec(const std::string& filter, bool mustExist) const
 {
     FileDialogSpec spec;
-    spec.filters = {{CategoryFile::kDialogFilter, CategoryFile::kDialogPattern}};
+    spec.filters = {{filter, CategoryFile::kDialogPattern}};
     spec.initialDir = CategoryFile::genreFolder(m_baseDir);
     spec.defaultExt = "qvc";
     spec.mustExist = mustExist;
@@ -166,7 +167,7 @@ bool Tgfform::saveAs()
         info("M24");
         return false;
     }
-    const auto chosen = m_ui.saveFile(dialogSpec(false));
+    const auto chosen = m_ui.saveFile(dialogSpec(CategoryFile::kDialogFilter, false));
     if (!chosen || chosen->empty())
         return false;
     auto target = fullPath(*chosen);
@@ -198,7 +199,7 @@ void Tgfform::crgfClick()
 void Tgfform::lgfClick()
 {
     m_ui.playClick();
-    const auto chosen = m_ui.openFile(dialogSpec(true));
+    const auto chosen = m_ui.openFile(dialogSpec(m_openFilter, true));
     if (!chosen || chosen->empty())
         return;
     m_currentFile = fullPath(*chosen);

@@ -85,6 +85,8 @@ public:
     void clearModified() { m_modified = false; }
     void clearEntries();
     void clearPictures() { m_pictures.clear(); }
+    // The wizard gives the Load dialog its own filter text; it stays for the run.
+    void setOpenDialogFilter(std::string description) { m_openFilter = std::move(description); }
 
 private:
     void iconChosen(IconChooserMode mode, const IconPicture& icon) override;
@@ -97,7 +99,7 @@ private:
     void setFileCaption();
     void remove();
     void rename();
-    FileDialogSpec dialogSpec(bool mustExist) const;
+    FileDialogSpec dialogSpec(const std::string& filter, bool mustExist) const;
     int targetEntry() const;
 
     Ui& m_ui;
@@ -107,6 +109,7 @@ private:
     Tiwform& m_iconChooser;
     CategoryEditorHost* m_host;
     std::function<void(Tgfform&)> m_renameEditor;
+    std::string m_openFilter;
 
     std::vector<Entry> m_entries;
     std::vector<IconPicture> m_pictures;

@@ -152,9 +152,12 @@ bool Tmdform::isBasicColour(ColourValue colour)
     return std::find(kBasicColours.begin(), kBasicColours.end(), colour) != kBasicColours.end();
 }
 
-ColourValue& Tmdform::colourRef(ColourSetting setting)
+namespace {
+
+// One place maps a chooser to its setting, for reading and for changing it.
+template <typename Settings>
+auto& colourOf(Settings& s, ColourSetting setting)
 {
-    DesignSettings& s = m_design.settings();
     switch (setting) {
     case ColourSetting::bm_sc: return s.backStart;
     case ColourSetting::bm_ec: return s.backEnd;
@@ -184,15 +187,17 @@ ColourValue& Tmdform::colourRef(ColourSetting setting)
     return s.backStart;
 }
 
+}  // namespace
+
 ColourValue Tmdform::colour(ColourSetting setting) const
 {
-    return const_cast<Tmdform*>(this)->colourRef(setting);
+    return colourOf(m_design.settings(), setting);
 }
 
 void Tmdform::colourClick(ColourSetting setting)
 {
     m_ui.playClick();
-    ColourValue& target = colourRef(setting);
+    ColourValue& target = colourOf(m_design.settings(), setting);
     const ColourValue current = target;
     // The current colour is offered among the custom colours unless the
     // dialog shows it already.

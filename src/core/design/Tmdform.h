@@ -171,7 +171,6 @@ private:
     void setCaption();
     void edited();
     void resetBoxPictures();
-    ColourValue& colourRef(ColourSetting setting);
     FileDialogSpec pictureDialog() const;
     FileDialogSpec designDialog() const;
     void showMessage(const char* key);

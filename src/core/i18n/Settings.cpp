@@ -140,6 +140,16 @@ int loadLanguageNumber(const std::filesystem::path& file)
     return n >= 1 && n <= 4 ? n : 1;
 }
 
+std::array<std::string, kGridFields> loadHeadingNames(const std::filesystem::path& file)
+{
+    ProfileBatch batch;
+    const ProfileFile f(file, &batch);
+    std::array<std::string, kGridFields> names;
+    for (int n = 1; n <= kGridFields; ++n)
+        names[static_cast<std::size_t>(n - 1)] = f.readString(kSection, numbered("celld_", n), "Failed");
+    return names;
+}
+
 void loadSettings(const std::filesystem::path& file, Settings& s)
 {
     ProfileBatch batch;
@@ -200,10 +210,6 @@ void loadSettings(const std::filesystem::path& file, Settings& s)
     }
     for (int n = 0; n <= kGridFields; ++n)
         s.grid.widths[static_cast<std::size_t>(n)] = f.readInteger(kSection, numbered("grid_", n), 50);
-    // The headings are set when the language is applied; they are read here
-    // with the rest so that the table finds them in one place.
-    for (int n = 1; n <= kGridFields; ++n)
-        s.grid.headingNames[static_cast<std::size_t>(n - 1)] = f.readString(kSection, numbered("celld_", n), "Failed");
 }
 
 void saveSettings(const std::filesystem::path& file, const Settings& s)

@@ -27,7 +27,8 @@ inline constexpr int kGridFields = 12;
 // before a save and reads it after a load; it owns the columns themselves.
 struct GridLayout {
     // celld_1..celld_12: the English field name of the heading at column
-    // position n. Loading keeps the raw text ("Failed" when missing).
+    // position n, written at save; loadHeadingNames gives the raw texts
+    // ("Failed" when missing).
     std::array<std::string, kGridFields> headingNames;
     // state_grid_1..12: saved by column position, loaded by field number;
     // a text other than "visible" or "hidden" loads as Unchanged.
@@ -122,6 +123,8 @@ std::filesystem::path settingsFile(const std::filesystem::path& baseDir);
 void loadWindowSettings(const std::filesystem::path& file, WindowPlacement& window);
 // The language number alone, read before the language is applied at start.
 int loadLanguageNumber(const std::filesystem::path& file);
+// celld_1..celld_12, read when the language is applied at start.
+std::array<std::string, kGridFields> loadHeadingNames(const std::filesystem::path& file);
 // The rest, in the order of start-up; texts that are not understood leave the
 // value as it was.
 void loadSettings(const std::filesystem::path& file, Settings& settings);

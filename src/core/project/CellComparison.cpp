@@ -3,6 +3,7 @@
 #include <charconv>
 #include <chrono>
 #include <string>
+#include <system_error>
 
 namespace qv {
 
@@ -67,42 +68,44 @@ CellComparison::Kind CellComparison::kindOf(std::string_view cell) const
 
 std::optional<double> CellComparison::number(std::string_view cell) const
 {
-    std::string s;
-    s.reserve(cell.size());
+    // Copied into a buffer in the form from_chars reads: separators dropped,
+    // the decimal separator as a point, a 0 before it so ".5" reads too.
+    char small[64];
+    std::string large;
+    char* out = small;
+    if (cell.size() + 2 > sizeof small) {
+        large.resize(cell.size() + 2);
+        out = large.data();
+    }
+    const char* const begin = out;
     const bool dropThousands = m_format.thousandsSeparator != m_format.decimalSeparator;
-    for (const char c : cell) {
+    bool point = false;
+    int digits = 0;
+    std::size_t i = 0;
+    if (!cell.empty() && cell[0] == '-') {
+        *out++ = '-';
+        i = 1;
+    }
+    *out++ = '0';
+    for (; i < cell.size(); ++i) {
+        const char c = cell[i];
         if (dropThousands && c == m_format.thousandsSeparator)
             continue;
-        if (c == m_format.decimalSeparator)
-            s.push_back('.');
-        else if (c == '.')
-            return std::nullopt;  // a point that is no decimal separator here
-        else
-            s.push_back(c);
-    }
-    if (s.empty())
-        return 0.0;
-    std::size_t i = 0;
-    if (s[0] == '-')
-        ++i;
-    int digits = 0;
-    bool point = false;
-    for (std::size_t j = i; j < s.size(); ++j) {
-        if (isDigit(s[j])) {
+        if (isDigit(c)) {
+            *out++ = c;
             ++digits;
-        } else if (s[j] == '.' && !point) {
+        } else if (c == m_format.decimalSeparator && !point) {
+            *out++ = '.';
             point = true;
         } else {
             return std::nullopt;
         }
     }
     if (digits == 0)
-        return std::nullopt;
-    // from_chars wants a digit before the point.
-    std::string text = s.substr(0, i) + "0" + s.substr(i);
+        return cell.empty() ? std::optional<double>(0.0) : std::nullopt;
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
+    const auto [end, ec] = std::from_chars(begin, out, value);
+    if (ec != std::errc() || end != out)
         return std::nullopt;
     return value;
 }

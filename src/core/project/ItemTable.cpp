@@ -16,17 +16,14 @@ constexpr std::array<std::string_view, ItemTable::kFields> kEnglishNames = {
     "Description", "Category", "Copy", "File Source Location", "Homepage", "Execute",
 };
 
-// The yes and no words of the other languages that a Copy or Execute cell may
-// still hold; Russian as the UTF-8 form of the words.
-bool isAnyYesWord(std::string_view lower)
+// The yes words of the four languages that a Copy or Execute cell may still
+// hold, Russian in its UTF-8 form. Everything else, the no words ("no",
+// "nein", "Нет") included, ends as the current no word.
+bool isAnyYesWord(std::string_view cell)
 {
-    return lower == "yes" || lower == "ja" || lower == "\xD0\x94\xD0\xB0" /* Да */ || lower == "si";
+    return iequals(cell, "yes") || iequals(cell, "ja") || cell == "\xD0\x94\xD0\xB0" /* Да */ || iequals(cell, "si");
 }
 
-bool isAnyNoWord(std::string_view lower)
-{
-    return lower == "no" || lower == "nein" || lower == "\xD0\x9D\xD0\xB5\xD1\x82" /* Нет */;
-}
 
 }  // namespace
 
@@ -39,11 +36,12 @@ std::optional<bool> GridLayout::visibilityFromText(std::string_view text)
     return std::nullopt;
 }
 
-ItemTable::ItemTable() : m_rows(2)
+ItemTable::ItemTable()
 {
+    setRowCount(2);
     for (int f = 1; f <= kFields; ++f) {
         m_words.headings[static_cast<std::size_t>(f - 1)] = std::string(englishName(f));
-        m_rows[0][static_cast<std::size_t>(f)] = std::string(englishName(f));
+        (*m_rows[0])[static_cast<std::size_t>(f)] = std::string(englishName(f));
         m_checked[static_cast<std::size_t>(f)] = true;
     }
     m_words.yes = "yes";
@@ -53,6 +51,37 @@ ItemTable::ItemTable() : m_rows(2)
     m_widths.fill(50);
     recomputeColumnMap();
     refreshCategoryColouring();
+}
+
+ItemTable::ItemTable(const ItemTable& other)
+{
+    *this = other;
+}
+
+ItemTable& ItemTable::operator=(const ItemTable& other)
+{
+    if (this == &other)
+        return *this;
+    std::vector<std::unique_ptr<Row>> rows;
+    rows.reserve(other.m_rows.size());
+    for (const auto& row : other.m_rows)
+        rows.push_back(std::make_unique<Row>(*row));
+    m_rows = std::move(rows);
+    m_map = other.m_map;
+    m_words = other.m_words;
+    m_previous = other.m_previous;
+    m_languageApplied = other.m_languageApplied;
+    m_hidden = other.m_hidden;
+    m_widths = other.m_widths;
+    m_checked = other.m_checked;
+    m_gridMode = other.m_gridMode;
+    m_colour1 = other.m_colour1;
+    m_colour2 = other.m_colour2;
+    m_rowColours = other.m_rowColours;
+    m_cursorRow = other.m_cursorRow;
+    m_cursorColumn = other.m_cursorColumn;
+    m_modified = other.m_modified;
+    return *this;
 }
 
 std::string_view ItemTable::englishName(int field)
@@ -85,30 +114,37 @@ int ItemTable::checkedColumn(int column)
 
 const std::string& ItemTable::cell(int row, int column) const
 {
-    return m_rows.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(checkedColumn(column))];
+    return (*m_rows.at(static_cast<std::size_t>(row)))[static_cast<std::size_t>(checkedColumn(column))];
 }
 
 void ItemTable::setCell(int row, int column, std::string text)
 {
-    m_rows.at(static_cast<std::size_t>(row))[static_cast<std::size_t>(checkedColumn(column))] = std::move(text);
+    (*m_rows.at(static_cast<std::size_t>(row)))[static_cast<std::size_t>(checkedColumn(column))] = std::move(text);
 }
 
 void ItemTable::setRowCount(int count)
 {
-    m_rows.resize(static_cast<std::size_t>(std::max(2, count)));
+    const auto n = static_cast<std::size_t>(std::max(2, count));
+    if (n < m_rows.size()) {
+        m_rows.resize(n);
+    } else {
+        m_rows.reserve(n);
+        while (m_rows.size() < n)
+            m_rows.push_back(std::make_unique<Row>());
+    }
     setCurrentRow(m_cursorRow);
 }
 
 int ItemTable::appendRow()
 {
-    m_rows.emplace_back();
+    m_rows.push_back(std::make_unique<Row>());
     return rowCount() - 1;
 }
 
 void ItemTable::clearRow1()
 {
     for (int c = 1; c < kColumns; ++c)
-        m_rows[1][static_cast<std::size_t>(c)].clear();
+        (*m_rows[1])[static_cast<std::size_t>(c)].clear();
 }
 
 bool ItemTable::isEmptyRow(int row) const
@@ -138,7 +174,7 @@ void ItemTable::recomputeColumnMap()
     for (int f = 1; f <= kFields; ++f) {
         int found = 0;
         for (int c = 1; c < kColumns; ++c) {
-            if (m_rows[0][static_cast<std::size_t>(c)] == m_words.headings[static_cast<std::size_t>(f - 1)])
+            if ((*m_rows[0])[static_cast<std::size_t>(c)] == m_words.headings[static_cast<std::size_t>(f - 1)])
                 found = c;  // the last matching column wins
         }
         m_map[static_cast<std::size_t>(f)] = found;
@@ -160,7 +196,7 @@ void ItemTable::applyStartHeadings(const Language& language, const std::array<st
     std::vector<int> unknown;
     for (int n = 1; n <= kFields; ++n) {
         const std::string& key = celld[static_cast<std::size_t>(n - 1)];
-        std::string& headingCell = m_rows[0][static_cast<std::size_t>(n)];
+        std::string& headingCell = (*m_rows[0])[static_cast<std::size_t>(n)];
         if (const int f = fieldOfEnglishName(key)) {
             headingCell = m_words.headings[static_cast<std::size_t>(f - 1)];
             named[static_cast<std::size_t>(f)] = true;
@@ -178,7 +214,7 @@ void ItemTable::applyStartHeadings(const Language& language, const std::array<st
     for (const int n : unknown) {
         while (nextField <= kFields && named[static_cast<std::size_t>(nextField)])
             ++nextField;
-        std::string& headingCell = m_rows[0][static_cast<std::size_t>(n)];
+        std::string& headingCell = (*m_rows[0])[static_cast<std::size_t>(n)];
         if (nextField <= kFields) {
             headingCell = m_words.headings[static_cast<std::size_t>(nextField - 1)];
             named[static_cast<std::size_t>(nextField)] = true;
@@ -196,7 +232,7 @@ void ItemTable::changeLanguage(const Language& language)
     Words previous = m_previous;
     useLanguage(language);
     for (int c = 1; c < kColumns; ++c) {
-        std::string& headingCell = m_rows[0][static_cast<std::size_t>(c)];
+        std::string& headingCell = (*m_rows[0])[static_cast<std::size_t>(c)];
         bool done = false;
         for (int f = 1; f <= kFields && !done; ++f) {
             if (iequals(headingCell, previous.headings[static_cast<std::size_t>(f - 1)])) {
@@ -233,20 +269,15 @@ std::string ItemTable::englishNameOfHeading(int column) const
 
 void ItemTable::normaliseYesNo()
 {
-    const std::string yesLower = asciiLower(m_words.yes);
-    const std::string noLower = asciiLower(m_words.no);
     for (const int field : {FieldCopy, FieldExecute}) {
         const auto column = static_cast<std::size_t>(m_map[static_cast<std::size_t>(field)]);
         for (std::size_t r = 1; r < m_rows.size(); ++r) {
-            std::string& value = m_rows[r][column];
-            const std::string lower = asciiLower(value);
+            std::string& value = (*m_rows[r])[column];
             // The current words are compared ignoring ASCII case as well, so a
             // yes word with capitals (German "Ja") survives its own normalisation.
-            if (isAnyYesWord(lower) || lower == yesLower)
+            if (isAnyYesWord(value) || iequals(value, m_words.yes))
                 value = m_words.yes;
-            else if (isAnyNoWord(lower) || lower == noLower)
-                value = m_words.no;
-            else
+            else if (value != m_words.no)
                 value = m_words.no;
         }
     }
@@ -292,8 +323,8 @@ void ItemTable::moveColumn(int from, int to)
         else
             std::rotate(arr.begin() + to, arr.begin() + from, arr.begin() + from + 1);
     };
-    for (Row& row : m_rows)
-        rotate(row);
+    for (auto& row : m_rows)
+        rotate(*row);
     rotate(m_hidden);
     rotate(m_widths);
     if (m_cursorColumn == from)
@@ -353,7 +384,7 @@ void ItemTable::autoGridSize(const TextMeasure& measure)
     for (int c = 1; c < kColumns; ++c) {
         int widest = 0;
         for (std::size_t r = 0; r < m_rows.size(); ++r)
-            widest = std::max(widest, measure(m_rows[r][static_cast<std::size_t>(c)], r == 0));
+            widest = std::max(widest, measure((*m_rows[r])[static_cast<std::size_t>(c)], r == 0));
         m_widths[static_cast<std::size_t>(c)] = widest + 10;
     }
 }
@@ -375,7 +406,7 @@ void ItemTable::moveRow(int from, int to)
 void ItemTable::reorderItemRows(std::span<const std::uint32_t> order)
 {
     assert(order.size() + 1 == m_rows.size());
-    std::vector<Row> rows;
+    std::vector<std::unique_ptr<Row>> rows;
     rows.reserve(m_rows.size());
     rows.push_back(std::move(m_rows[0]));
     for (const std::uint32_t i : order)
@@ -389,12 +420,13 @@ void ItemTable::removeCurrentRow()
         clearRow1();
     } else {
         // Only the twelve field cells move up; column 0 keeps its place.
-        const std::size_t last = m_rows.size() - 1;
-        for (std::size_t r = static_cast<std::size_t>(m_cursorRow); r < last; ++r) {
-            for (std::size_t c = 1; c < kColumns; ++c)
-                m_rows[r][c] = std::move(m_rows[r + 1][c]);
-        }
-        m_rows.pop_back();
+        const auto r = static_cast<std::size_t>(m_cursorRow);
+        std::vector<std::string> fixed;
+        for (std::size_t i = r; i < m_rows.size(); ++i)
+            fixed.push_back(std::move((*m_rows[i])[0]));
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(r));
+        for (std::size_t i = r; i < m_rows.size(); ++i)
+            (*m_rows[i])[0] = std::move(fixed[i - r]);
         setCurrentRow(m_cursorRow);
     }
     m_modified = true;
@@ -413,7 +445,7 @@ void ItemTable::refreshCategoryColouring()
     m_rowColours.assign(m_rows.size(), m_colour1);
     const auto column = static_cast<std::size_t>(m_map[FieldCategory]);
     for (std::size_t r = 2; r < m_rows.size(); ++r) {
-        if (m_rows[r][column] == m_rows[r - 1][column])
+        if ((*m_rows[r])[column] == (*m_rows[r - 1])[column])
             m_rowColours[r] = m_rowColours[r - 1];
         else
             m_rowColours[r] = m_rowColours[r - 1] == m_colour1 ? m_colour2 : m_colour1;

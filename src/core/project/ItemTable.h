@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -59,6 +60,11 @@ public:
     // Starts with 2 rows and the English field names as headings in field
     // order, so the map is the identity until a language is applied.
     ItemTable();
+    ItemTable(const ItemTable& other);
+    ItemTable& operator=(const ItemTable& other);
+    ItemTable(ItemTable&&) noexcept = default;
+    ItemTable& operator=(ItemTable&&) noexcept = default;
+    ~ItemTable() = default;
 
     // English names of fields 1..12: the settings file's vocabulary for the column order.
     static std::string_view englishName(int field);
@@ -187,7 +193,9 @@ private:
     void useLanguage(const Language& language);
     void setFieldShown(int field, bool shown);
 
-    std::vector<Row> m_rows;
+    // Rows live on the heap so that sorting, removing and dragging move
+    // pointers rather than thirteen strings per row.
+    std::vector<std::unique_ptr<Row>> m_rows;
     std::array<int, kColumns> m_map{};
     Words m_words;
     // The words of the language in use when the headings were last set, by

@@ -62,6 +62,18 @@ void ItemTableCommands::showInformation(const char* key)
     m_ui.messageBox(Message{key, m_language.message(key)}, MsgKind::Information, MsgButtons::Ok);
 }
 
+void ItemTableCommands::languageAppliedAtStart(const std::array<std::string, ItemTable::kFields>& celld)
+{
+    m_table.applyStartHeadings(m_language, celld);
+}
+
+void ItemTableCommands::languageChosenFromMenu(bool projectOpen)
+{
+    m_table.changeLanguage(m_language);
+    if (projectOpen)
+        m_table.normaliseYesNo();
+}
+
 void ItemTableCommands::deletefClick()
 {
     m_ui.playClick();

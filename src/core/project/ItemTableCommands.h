@@ -68,6 +68,13 @@ public:
 
     ItemTable& table() { return m_table; }
 
+    // After the current language object was (re)loaded: at start and from the
+    // welcome screen the headings come from the settings' celld_1..12; from
+    // the menu they are translated in place, and an open project's Copy and
+    // Execute cells take the new yes and no words.
+    void languageAppliedAtStart(const std::array<std::string, ItemTable::kFields>& celld);
+    void languageChosenFromMenu(bool projectOpen);
+
     // Remove (deletefClick and the context menu's first entry); no confirmation.
     void deletefClick();
 

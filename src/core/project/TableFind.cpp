@@ -3,6 +3,8 @@
 #include "project/ItemTable.h"
 #include "util/Text.h"
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -64,6 +66,8 @@ CellMatcher::CellMatcher(const FindOptions& options, const CellComparison& cmp) 
             part.remove_prefix(1);
         }
         term.value = std::string(term.op == Op::None ? part : trimmed(part));
+        if (!term.value.empty())
+            term.number = m_cmp.number(term.value);
         m_terms.push_back(std::move(term));
     }
 }
@@ -73,8 +77,13 @@ bool CellMatcher::matches(std::string_view cell) const
     if (m_options.text.empty())
         return false;
     if (!m_options.regularExpressions) {
-        const bool contains = m_options.caseSensitive ? cell.find(m_options.text) != std::string_view::npos
-                                                      : asciiLower(cell).find(m_foldedText) != std::string::npos;
+        bool contains = false;
+        if (m_options.caseSensitive) {
+            contains = cell.find(m_options.text) != std::string_view::npos;
+        } else {
+            const auto folded = [](char a, char b) { return asciiLower(a) == b; };
+            contains = std::search(cell.begin(), cell.end(), m_foldedText.begin(), m_foldedText.end(), folded) != cell.end();
+        }
         return contains && (!m_options.wholeWords || iequals(cell, m_options.text));
     }
     bool result = m_all;
@@ -89,7 +98,7 @@ bool CellMatcher::termHolds(const Term& term, std::string_view cell) const
 {
     if (term.op == Op::None)
         return wildcard(term.value, cell);
-    const int c = compareValues(cell, term.value);
+    const int c = compareValues(cell, term);
     switch (term.op) {
     case Op::Less:
         return c < 0;
@@ -105,14 +114,14 @@ bool CellMatcher::termHolds(const Term& term, std::string_view cell) const
     return false;
 }
 
-int CellMatcher::compareValues(std::string_view cell, std::string_view value) const
+int CellMatcher::compareValues(std::string_view cell, const Term& term) const
 {
     // The empty cell reads as no number here: it is a missing value, not 0.
-    const auto a = cell.empty() ? std::nullopt : m_cmp.number(cell);
-    const auto b = value.empty() ? std::nullopt : m_cmp.number(value);
-    if (a && b)
-        return *a < *b ? -1 : (*a > *b ? 1 : 0);
-    return m_options.caseSensitive ? CellComparison::compareText(cell, value) : icompare(cell, value);
+    if (term.number && !cell.empty()) {
+        if (const auto a = m_cmp.number(cell))
+            return *a < *term.number ? -1 : (*a > *term.number ? 1 : 0);
+    }
+    return m_options.caseSensitive ? CellComparison::compareText(cell, term.value) : icompare(cell, term.value);
 }
 
 bool CellMatcher::wildcard(std::string_view pattern, std::string_view cell) const

@@ -43,11 +43,12 @@ private:
     struct Term {
         Op op = Op::None;
         std::string value;  // the value after the sign, or a wildcard pattern
+        std::optional<double> number;  // the value read as a number
     };
 
     bool termHolds(const Term& term, std::string_view cell) const;
     bool wildcard(std::string_view pattern, std::string_view cell) const;
-    int compareValues(std::string_view cell, std::string_view value) const;
+    int compareValues(std::string_view cell, const Term& term) const;
 
     FindOptions m_options;
     const CellComparison& m_cmp;

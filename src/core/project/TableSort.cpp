@@ -34,6 +34,11 @@ std::optional<Keys> consistentKeys(std::span<const std::string_view> cells, cons
     k.cls.resize(n);
     k.value.resize(n);
     std::array<bool, 4> present{};
+    // With comma and point as the separators, a cell that reads as a number is
+    // always of the number kind, so dates and texts need no reading.
+    const auto commaOrPoint = [](char c) { return c == ',' || c == '.'; };
+    const bool othersMayRead =
+        !commaOrPoint(cmp.format().decimalSeparator) || !commaOrPoint(cmp.format().thousandsSeparator);
     for (std::size_t i = 0; i < n; ++i) {
         const std::string_view c = cells[i];
         switch (cmp.kindOf(c)) {
@@ -48,13 +53,13 @@ std::optional<Keys> consistentKeys(std::span<const std::string_view> cells, cons
         case CellComparison::Kind::Date:
             // A date or text that a number above it could read breaks the
             // "numbers never push down non-numbers" rule below.
-            if (cmp.number(c))
+            if (othersMayRead && cmp.number(c))
                 return std::nullopt;
             k.cls[i] = Dat;
             k.value[i] = cmp.date(c);
             break;
         case CellComparison::Kind::Text:
-            if (cmp.number(c))
+            if (othersMayRead && cmp.number(c))
                 return std::nullopt;
             k.cls[i] = Txt;
             break;

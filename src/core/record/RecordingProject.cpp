@@ -96,6 +96,9 @@ std::vector<RecordingFile> RecordingProject::listFiles(const std::filesystem::pa
         file.name = pathText(entry.path().filename());
         files.push_back(std::move(file));
     }
+    // A listing cut short would hand the recording program an incomplete CD.
+    if (ec)
+        throw RecordError(formatS("Cannot read the folder \"%s\"", pathText(root)));
 
     // Folders that differ only in case are kept apart (exact order second),
     // so every folder's files stay one group.

@@ -49,7 +49,8 @@ public:
     // Every file below the folder except hidden ones (hidden folders are not
     // entered), sorted ignoring ASCII case by folder, then by name, the folder
     // compared as its CD path with a final backslash, so the project folder's
-    // own files come first and those of one folder stand together.
+    // own files come first and those of one folder stand together. Raises
+    // RecordError when the folder can't be read.
     static std::vector<RecordingFile> listFiles(const std::filesystem::path& projectFolder);
 
     // Folder groups are numbered 1, 2, ... in upper-case hexadecimal.

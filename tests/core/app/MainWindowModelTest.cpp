@@ -50,11 +50,11 @@ TEST_F(MainWindowModelTest, StartUpReadsTheWindowThenLanguageThenSettings)
 {
     writeFile(settingsFile(base.path()),
               "[settings]\r\nlanguage=2\r\nshow_welcome=FALSE\r\nwstate=wsNormal\r\nwwidth=800\r\nwheigth=600\r\n"
-              "state_grid_2=hidden\r\n");
+              "state_grid_2=hidden\r\ncelld_1=file name\r\n");
     std::vector<std::string> steps;
     model.hooks().prepareTable = [&] { steps.push_back("table"); };
-    model.hooks().retitleTable = [&](const Language& now, const Language&, bool fromSettings) {
-        steps.push_back("headings " + std::to_string(now.number()) + (fromSettings ? " from settings" : ""));
+    model.hooks().headingsFromSettings = [&](const Language& now, const std::array<std::string, kGridFields>& names) {
+        steps.push_back("headings " + std::to_string(now.number()) + " " + names[0] + ", " + names[1]);
     };
     model.hooks().applyGrid = [&](const GridLayout& g) {
         steps.push_back(g.visibility[1] == ColumnVisibility::Hidden ? "grid hidden 2" : "grid");
@@ -66,7 +66,7 @@ TEST_F(MainWindowModelTest, StartUpReadsTheWindowThenLanguageThenSettings)
     EXPECT_EQ(model.settings().window.width, 800);
     EXPECT_EQ(model.settings().window.state, WindowState::Normal);
     model.firstShow();
-    EXPECT_EQ(steps, (std::vector<std::string>{"headings 2 from settings", "table", "grid hidden 2"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"headings 2 file name, Failed", "table", "grid hidden 2"}));
     EXPECT_EQ(model.language().number(), 2);
     EXPECT_EQ(model.title(), "Kein Projekt");
     EXPECT_FALSE(model.modified());
@@ -100,9 +100,14 @@ TEST_F(MainWindowModelTest, TitleRules)
 TEST_F(MainWindowModelTest, LanguageMenuEntries)
 {
     int normalised = 0;
-    std::vector<bool> fromSettings;
+    std::vector<std::string> headings;
     model.hooks().normaliseYesNo = [&] { ++normalised; };
-    model.hooks().retitleTable = [&](const Language&, const Language&, bool s) { fromSettings.push_back(s); };
+    model.hooks().headingsFromSettings = [&](const Language& now, const auto&) {
+        headings.push_back("stored " + std::to_string(now.number()));
+    };
+    model.hooks().translateHeadings = [&](const Language& now, const Language& previous) {
+        headings.push_back(std::to_string(previous.number()) + " to " + std::to_string(now.number()));
+    };
     model.firstShow();
     const int waitsAfterStart = ui.waitShown;
 
@@ -119,7 +124,7 @@ TEST_F(MainWindowModelTest, LanguageMenuEntries)
     EXPECT_TRUE(model.language().isChecked(1));
 
     model.welcomeLanguageSelect(2);
-    EXPECT_EQ(fromSettings, (std::vector<bool>{true, false, false, true}));
+    EXPECT_EQ(headings, (std::vector<std::string>{"stored 1", "1 to 2", "2 to 1", "stored 2"}));
 }
 
 TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedChanges)

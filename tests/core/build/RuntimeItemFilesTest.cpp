@@ -96,6 +96,11 @@ TEST(RuntimeItemFiles, GoldenBytes)
               "sizeup=2\r\n"
               "url=http://example.org/E\r\n");
 
+    // A second build into the same folder gives the same bytes.
+    const std::string members = readFile(dir / "members.cfg");
+    writeRuntimeItemFiles(dir.path(), sampleSource());
+    EXPECT_EQ(readFile(dir / "members.cfg"), members);
+
     std::vector<std::string> files;
     for (const auto& e : std::filesystem::directory_iterator(dir / "membersd"))
         files.push_back(e.path().filename().string());

@@ -439,6 +439,7 @@ TEST_F(CategoryEditor, LoadReadsAnotherFileAndMarksTheProject)
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_TRUE(ui.fileDialogs[0].mustExist);
+    EXPECT_EQ(ui.fileDialogs[0].filters[0].first, "Krynt - Quenvar - Categoryfile");
     EXPECT_EQ(ui.fileDialogs[0].initialDir, base / "genre" / "");
     EXPECT_EQ(captions(), (std::vector<std::string>{"X", "Y"}));
     EXPECT_EQ(editor.currentFile(), other);
@@ -552,4 +553,21 @@ TEST_F(CategoryEditor, UnreadableIconsGiveEmptyPictures)
     ASSERT_EQ(editor.pictures().size(), 2u);
     EXPECT_FALSE(editor.pictures()[0].valid);
     EXPECT_TRUE(editor.pictures()[0].bytes.empty());
+}
+
+TEST_F(CategoryEditor, AddStopsAtTheLargestCountAFileHolds)
+{
+    const fs::path file = base / "genre" / "Full" / "Full.qvc";
+    std::vector<std::string> many;
+    for (int n = 0; n < CategoryFile::kMaxCategories; ++n)
+        many.push_back("c" + std::to_string(n));
+    makeCategoryFile(file, many);
+    showOn(file);
+    ASSERT_EQ(editor.entries().size(), 255u);
+    editor.nameField() = "One more";
+    editor.addClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.modalShown.empty());
+    EXPECT_EQ(editor.entries().size(), 255u);
+    EXPECT_EQ(editor.nameField(), "One more");
 }

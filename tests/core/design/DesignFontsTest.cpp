@@ -20,6 +20,8 @@ struct ResolveCase {
     std::vector<std::pair<std::string, std::string>> entries;  // entry name -> value
     std::string face;
     std::optional<std::string> expected;
+
+    friend void PrintTo(const ResolveCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class FontResolveTest : public ::testing::TestWithParam<ResolveCase> {};

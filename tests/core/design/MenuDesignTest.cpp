@@ -486,11 +486,31 @@ TEST(MenuDesignTest, StorePrunesForeignFontsButLeavesSubFolders)
     EXPECT_TRUE(std::filesystem::exists(d / "sub" / "keep.ttf"));
 }
 
-TEST(MenuDesignTest, FailedWriteKeepsTheOldFileAndRaises)
+TEST(MenuDesignTest, StoreCopiesOnlyFontsThatLieInTheFontsFolder)
 {
     DesignFixture f;
+    writeFile(f.dir / "elsewhere" / "far.ttf", "far");
+    f.catalogue.addEntry("Far (TrueType)", (f.dir / "elsewhere" / "far.ttf").string());
+    f.design.read(f.file("src/src.qvd", "[Fonts]\r\nFont_name_Font2Name=far.ttf\r\nFont_fname_Font2Name=Far\r\n"));
+    ASSERT_EQ(f.design.settings().fontFaces[4], "Far");
+    std::filesystem::create_directory(f.dir / "D");
+    const auto written = f.design.store(f.dir / "D" / "Far.qvd");
+    EXPECT_EQ(readKey(written, "Fonts", "Font_name_Font2Name"), "far.ttf");
+    EXPECT_FALSE(std::filesystem::exists(written.parent_path() / "far.ttf"));
+    EXPECT_TRUE(std::filesystem::exists(written.parent_path() / "arial.ttf"));
+}
+
+TEST(MenuDesignTest, FailedWriteRaisesAndKeepsTheDesignFileAndItsFlag)
+{
+    DesignFixture f;
+    const auto path = f.file("ok.qvd", "[general]\r\n");
+    f.design.read(path);
+    f.design.setModified(true);
     EXPECT_THROW(f.design.write(f.dir / "no" / "such" / "folder.qvd"), ProfileWriteError);
-    EXPECT_TRUE(f.data.menudesign_file.empty());
+    std::filesystem::create_directories(f.dir / "taken.qvd");
+    EXPECT_THROW(f.design.write(f.dir / "taken.qvd"), ProfileWriteError);
+    EXPECT_EQ(f.data.menudesign_file.fullPath(), path);
+    EXPECT_TRUE(f.design.modified());
 }
 
 TEST(MenuDesignTest, BitmapSizeReadsBothHeaderKinds)

@@ -140,8 +140,9 @@ TEST(TmdformTest, OkAsksToSaveOnlyAfterEdits)
         f.form.okClick();
         EXPECT_EQ(f.form.closed(), c.closes) << c.what;
         EXPECT_EQ(f.ui.messageKeys(), c.messages) << c.what;
-        if (c.edit)
+        if (c.edit) {
             EXPECT_EQ(f.design.settings().buttonBorderWidth, 4) << c.what;
+        }
     }
 }
 

@@ -50,7 +50,7 @@ TEST(Settings, WithoutAFileEverythingHasItsDefault)
     EXPECT_TRUE(s.toolbars.captionsShown);
     EXPECT_EQ(s.toolbars.geometry, 1);
     EXPECT_EQ(s.toolbars.pictureSize, 1);
-    EXPECT_EQ(s.grid.headingNames[2], "Failed");
+    EXPECT_EQ(loadHeadingNames(file)[2], "Failed");
     EXPECT_EQ(s.grid.widths[0], 50);
     EXPECT_EQ(s.customColours[0], "");
     EXPECT_EQ(w.state, WindowState::Maximized);
@@ -180,7 +180,8 @@ TEST(Settings, SaveWritesEveryKeyInItsOrderAndLoadReadsThemBack)
     EXPECT_EQ(back.grid.color1, s.grid.color1);
     EXPECT_EQ(back.grid.visibility[4], ColumnVisibility::Hidden);
     EXPECT_EQ(back.grid.widths[1], 120);
-    EXPECT_EQ(back.grid.headingNames[0], "File Name");
+    EXPECT_EQ(loadHeadingNames(settingsFile(base.path()))[0], "File Name");
+    EXPECT_EQ(loadHeadingNames(settingsFile(base.path()))[1], "Name");
     EXPECT_EQ(back.toolbars.bands[1].toolbar, 5);
     EXPECT_TRUE(back.toolbars.bands[1].newLine);
     EXPECT_EQ(back.toolbars.bands[1].width, 300);

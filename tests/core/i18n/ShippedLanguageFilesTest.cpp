@@ -90,6 +90,15 @@ TEST_P(ShippedLanguageFile, HeadingAndYesNoWordsAreDistinct)
     EXPECT_EQ(lang.helpFileName(), GetParam() == 2 ? "VlxHlp2.hlp" : "VlxHlp1.hlp");
 }
 
+// M10 is followed directly by a folder path; the reader drops trailing blanks,
+// so the text ends in a no-break space to keep the path apart.
+TEST_P(ShippedLanguageFile, FolderCreatedMessageKeepsItsSeparator)
+{
+    const std::string m10 = Language::load(assetsDir(), GetParam()).message("M10");
+    ASSERT_GE(m10.size(), 3u);
+    EXPECT_EQ(m10.substr(m10.size() - 3), ":\xC2\xA0");
+}
+
 INSTANTIATE_TEST_SUITE_P(AllLanguages, ShippedLanguageFile, ::testing::Values(1, 2, 3, 4));
 
 TEST(ShippedLanguageFile, EnglishUsesTheProgramsOwnWords)

@@ -185,6 +185,12 @@ TEST(RecordingProject, FoldersDifferingOnlyInCaseStayApart)
     EXPECT_NE(files[1].folder, files[2].folder);
 }
 
+TEST(RecordingProject, UnreadableProjectFolderIsAnError)
+{
+    TempDir dir;
+    EXPECT_THROW(RecordingProject::listFiles(dir / "missing"), RecordError);
+}
+
 TEST(RecordingProject, MoreGroupsThanTheFormatNumbersAreRefused)
 {
     auto manyGroups = [](std::size_t count) {
