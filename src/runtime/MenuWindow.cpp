@@ -369,9 +369,15 @@ void MenuWindow::paintEvent(QPaintEvent*)
     paintBackdrop(p, rect(), start, end, m_background, look.tileMode);
 
     // The heading stands on the background, whose colour the design does not
-    // tie to any text colour: take whichever of the category colours reads best.
-    const double backLum = m_background.isNull() ? (luminance(start) + luminance(end)) / 2
-                                                 : luminance(QColor(m_background.scaled(1, 1).pixel(0, 0)));
+    // tie to any text colour: take whichever of the category colours reads
+    // best on the part of the background behind it.
+    const QRect headingArea(0, 0, width(), kHeaderHeight);
+    QImage behind(headingArea.size(), QImage::Format_RGB32);
+    {
+        QPainter bp(&behind);
+        paintBackdrop(bp, rect(), start, end, m_background, look.tileMode);
+    }
+    const double backLum = luminance(QColor(behind.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(0, 0)));
     const QColor a = toQColor(look.categoryBox.colour);
     const QColor b = toQColor(look.categoryText.colour);
     const QColor headingColour = std::abs(luminance(a) - backLum) >= std::abs(luminance(b) - backLum) ? a : b;
