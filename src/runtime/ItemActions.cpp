@@ -200,6 +200,12 @@ bool ItemActions::copyTo(const MenuItem& item, const fs::path& folder, const Pro
     std::uintmax_t done = 0;
     std::vector<char> buffer(1 << 20);
     for (const auto& [from, to] : files) {
+        // Copying a file onto itself (the user chose the item's own folder)
+        // would empty it when the target is opened; it is already there.
+        if (fs::equivalent(from, to, ec)) {
+            done += fs::file_size(from, ec);
+            continue;
+        }
         std::ifstream in(from, std::ios::binary);
         std::ofstream out(to, std::ios::binary | std::ios::trunc);
         if (!in || !out) {

@@ -215,6 +215,11 @@ void ActionsTest::copiesFileAndFolder()
     QVERIFY(!actions.copy(*data.item(0, 0), [](std::uintmax_t, std::uintmax_t) { return false; }));
     QVERIFY(!fs::exists(*log.folderAnswer / "tool.exe"));
 
+    // Copied into its own folder, the file stays whole.
+    log.folderAnswer = cd.root() / "Tools";
+    QVERIFY(actions.copy(*data.item(0, 0)));
+    QCOMPARE(readAll(cd.root() / "Tools" / "tool.exe"), big);
+
     // Cancelling the folder choice copies nothing.
     log.folderAnswer.reset();
     QVERIFY(!actions.copy(*data.item(0, 0)));

@@ -39,6 +39,7 @@ private slots:
     void startsWithoutCrash_data();
     void startsWithoutCrash();
     void keyboardWorks();
+    void buttonsRunTheCommands();
     void screenshotMode();
 };
 

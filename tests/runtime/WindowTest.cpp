@@ -175,6 +175,38 @@ void WindowTest::keyboardWorks()
     QVERIFY(!window->isVisible());
 }
 
+void WindowTest::buttonsRunTheCommands()
+{
+    CdFixture cd({{"All",
+                   {{"Tool", "\\Tools\\tool.exe", 0, true, true, "n/a", "n/a", "1", "1", "www.example.org"},
+                    {"Escape", "\\..\\outside.exe", 0, true, true}}}});
+    cd.writeCdFile("Tools/tool.exe", "tool bytes");
+    QTemporaryDir target;
+    FakeDesktop::Log log;
+    log.folderAnswer = fs::path(target.path().toStdString());
+    auto window = makeWindow(cd, log);
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
+
+    QVERIFY(window->select(0, 0));
+    window->button(rnv::Action::Copy)->click();
+    QCOMPARE(log.messages, std::vector<std::string>{"copy complete."});
+    QVERIFY(fs::exists(*log.folderAnswer / "tool.exe"));
+    window->button(rnv::Action::Homepage)->click();
+    QCOMPARE(log.addresses, std::vector<std::string>{"http://www.example.org"});
+    window->button(rnv::Action::Run)->click();
+    QCOMPARE(log.started.size(), std::size_t(1));
+
+    log.messages.clear();
+    QVERIFY(window->select(0, 1));
+    window->button(rnv::Action::Run)->click();
+    QCOMPARE(log.started.size(), std::size_t(1));
+    QCOMPARE(log.messages, std::vector<std::string>{"the path \\..\\outside.exe leads outside this cd and is not used."});
+
+    window->button(rnv::Action::Quit)->click();
+    QVERIFY(!window->isVisible());
+}
+
 void WindowTest::screenshotMode()
 {
     QTemporaryDir out;
