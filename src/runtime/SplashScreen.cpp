@@ -20,4 +20,14 @@ void SplashScreen::paintEvent(QPaintEvent*)
     p.drawImage(QPoint(m_frameWidth, m_frameWidth), m_picture);
 }
 
+void SplashScreen::mousePressEvent(QMouseEvent*)
+{
+    emit dismissed();
+}
+
+void SplashScreen::keyPressEvent(QKeyEvent*)
+{
+    emit dismissed();
+}
+
 }  // namespace rnv

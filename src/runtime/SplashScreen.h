@@ -12,8 +12,14 @@ class SplashScreen final : public QWidget {
 public:
     SplashScreen(const QImage& picture, const QColor& frame, int frameWidth);
 
+signals:
+    // A click or a key ends the splash before its time.
+    void dismissed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_picture;

@@ -54,7 +54,12 @@ int main(int argc, char* argv[])
     const rnv::MenuData& shown = window.data();
     const QImage splashPicture = rnv::loadPicture(shown.splash);
     std::unique_ptr<rnv::SplashScreen> splash;
+    bool started = false;
     auto start = [&] {
+        // The timer and a click on the splash may both ask.
+        if (started)
+            return;
+        started = true;
         if (splash)
             splash->close();
         window.show();
@@ -63,6 +68,7 @@ int main(int argc, char* argv[])
     if (!splashPicture.isNull() && shown.look.splashSeconds > 0) {
         splash = std::make_unique<rnv::SplashScreen>(splashPicture, rnv::toQColor(shown.look.splashFrame),
                                                      shown.look.splashFrameWidth);
+        QObject::connect(splash.get(), &rnv::SplashScreen::dismissed, &window, start);
         splash->show();
         QTimer::singleShot(shown.look.splashSeconds * 1000, &window, start);
     } else {

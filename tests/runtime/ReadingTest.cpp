@@ -8,6 +8,7 @@
 #include "util/Fs.h"
 #include "util/Text.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -81,6 +82,55 @@ void ReadingTest::survivesDamagedFiles()
     // Whatever the damage, every word has a text to show.
     for (std::size_t w = 0; w < rnv::RuntimeWords::kCount; ++w)
         QVERIFY(!data.words[static_cast<Word>(w)].empty());
+}
+
+void ReadingTest::readsTheDesignOfABuiltCd()
+{
+    // design.cfg is the design file as the user stored it: its pictures are
+    // named as they were in the design folder, while the build put them into
+    // CFG/ as back.bmp and splash.bmp.
+    CdFixture cd(sampleCategories());
+    cd.writeCfgFile("design.cfg",
+                    "[general]\r\ndesign_mode=bmp\r\nbutton_mode=trans\r\n"
+                    "[Splash]\r\nenabled=1\r\nbmp=C:\\Designs\\Sea\\wave.bmp\r\nbmpalone=wave.bmp\r\n"
+                    "fc=clRed\r\nfw=4\r\nd=2500\r\n"
+                    "[Buttons]\r\nbtnsd=40\r\nstyle=sbOffset\r\neffect=sbs3D\r\nfont_effect=tdRaisedShadow\r\n"
+                    "[Boxes]\r\nboxc_c=$00030201\r\nboxf_bmp=2\r\nboxd_bmp=9\r\n"
+                    "[Fonts]\r\nfduc_effect=tdShadow\r\nfdnc_size=500\r\n"
+                    "[Back]\r\nbc=clNavy\r\nbmp=C:\\Designs\\Sea\\sea.bmp\r\nbmpalone=sea.bmp\r\ntile_mode=tmstretch\r\n"
+                    "[Language]\r\nLanguage=2\r\nStyle=2\r\n");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QVERIFY(picture.save(QString::fromStdString((cd.cfg() / "back.bmp").string()), "BMP"));
+    QVERIFY(picture.save(QString::fromStdString((cd.cfg() / "splash.bmp").string()), "BMP"));
+
+    const rnv::MenuData data = cd.read();
+    const rnv::MenuLook& look = data.look;
+    QVERIFY(look.backgroundPicture);
+    QCOMPARE(data.background, cd.cfg() / "back.bmp");
+    QCOMPARE(data.splash, cd.cfg() / "splash.bmp");
+    QCOMPARE(look.splashFrame, qv::rgbColour(255, 0, 0));
+    QCOMPARE(look.splashFrameWidth, 4);
+    QCOMPARE(look.splashSeconds, 2);
+    QCOMPARE(look.buttonMode, std::string("trans"));
+    QCOMPARE(look.buttonShadowDepth, 15);
+    QCOMPARE(look.buttonStyle, rnv::ButtonStyle::Offset);
+    QCOMPARE(look.buttonEffect, rnv::ButtonEffect::ThreeD);
+    QCOMPARE(look.buttonText.effect, rnv::TextEffect::RaisedShadow);
+    QCOMPARE(look.categoryBox.colour, qv::rgbColour(1, 2, 3));
+    QCOMPARE(look.fileBox.picture, rnv::BoxPicture::Button);
+    QCOMPARE(look.detailsBox.picture, rnv::BoxPicture::None);
+    QCOMPARE(look.fileText.effect, rnv::TextEffect::Shadow);
+    QCOMPARE(look.categoryText.effect, rnv::TextEffect::Sunken);
+    QCOMPARE(look.detailsText.size, 72);
+    QCOMPARE(look.backStart, qv::rgbColour(0, 0, 0x80));
+    QCOMPARE(look.tileMode, rnv::TileMode::Stretch);
+    QCOMPARE(look.language, 2);
+    QCOMPARE(look.letterCase, rnv::LetterCase::Upper);
+
+    // Without the picture in CFG/ a picture background falls back to its gradient.
+    std::filesystem::remove(cd.cfg() / "back.bmp");
+    QVERIFY(cd.read().background.empty());
 }
 
 void ReadingTest::wordsFollowLetterCase_data()

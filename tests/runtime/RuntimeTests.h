@@ -10,6 +10,7 @@ private slots:
     void readsItemsUnderTheirCategories();
     void survivesDamagedFiles_data();
     void survivesDamagedFiles();
+    void readsTheDesignOfABuiltCd();
     void wordsFollowLetterCase_data();
     void wordsFollowLetterCase();
     void shippedLanguagesHaveEveryWord();
@@ -39,6 +40,7 @@ private slots:
     void startsWithoutCrash_data();
     void startsWithoutCrash();
     void keyboardWorks();
+    void splashHasItsFrame();
     void buttonsRunTheCommands();
     void screenshotMode();
 };

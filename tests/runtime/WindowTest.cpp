@@ -6,6 +6,7 @@
 #include "MenuButton.h"
 #include "MenuWindow.h"
 #include "RuntimeTests.h"
+#include "SplashScreen.h"
 
 #include <QImage>
 #include <QProcess>
@@ -173,6 +174,22 @@ void WindowTest::keyboardWorks()
 
     QTest::keyClick(window->itemList(), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
+}
+
+void WindowTest::splashHasItsFrame()
+{
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    rnv::SplashScreen splash(picture, Qt::blue, 3);
+    QCOMPARE(splash.size(), QSize(26, 16));
+    const QImage shot = splash.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(0, 0)), QColor(Qt::blue));
+    QCOMPARE(QColor(shot.pixel(25, 15)), QColor(Qt::blue));
+    QCOMPARE(QColor(shot.pixel(3, 3)), QColor(Qt::red));
+    QCOMPARE(QColor(shot.pixel(22, 12)), QColor(Qt::red));
+    QSignalSpy dismissed(&splash, &rnv::SplashScreen::dismissed);
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    QCOMPARE(dismissed.count(), 1);
 }
 
 void WindowTest::buttonsRunTheCommands()
