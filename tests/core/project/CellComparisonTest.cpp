@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 using namespace qv;
 
 namespace {
@@ -148,8 +152,6 @@ TEST(RegionalFormat, LocaleNamesGiveSeparatorsAndDatePattern)
 }
 
 #if !defined(_WIN32)
-#include <cstdlib>
-
 TEST(RegionalFormat, EnvironmentFollowsThePosixPrecedence)
 {
     // Saved and restored so that the other tests of this program see the usual locale.
