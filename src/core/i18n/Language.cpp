@@ -66,6 +66,11 @@ int Language::fontSize(std::string_view section, std::string_view key) const
         if (k != s->second.end())
             return k->second;
     }
+    return defaultFontSize(section, key);
+}
+
+int Language::defaultFontSize(std::string_view section, std::string_view key)
+{
     return (section == "L_AddDir" && key == "L18") ? 16 : 0;
 }
 
@@ -96,7 +101,6 @@ Language Language::load(const std::filesystem::path& baseDir, int number)
     for (int i = 1; i <= kFieldCount; ++i)
         lang.m_grid[static_cast<std::size_t>(i - 1)] = f.readString("Grid", "G" + std::to_string(i), "not used");
 
-    // Window sections (E texts, L font sizes) are read by WindowTexts; see LanguageWindows.cpp.
     loadWindowSections(lang, f);
     return lang;
 }

@@ -40,7 +40,10 @@ public:
 
     // A window's E text ("" when missing) and L font size (0 = default size).
     std::string windowText(std::string_view section, std::string_view key) const;
+    // section is the L_ section, e.g. "L_AddDir".
     int fontSize(std::string_view section, std::string_view key) const;
+    // 0 (the toolkit's size) for every L key but L18 of L_AddDir, which is 16.
+    static int defaultFontSize(std::string_view section, std::string_view key);
 
     // 204 (Cyrillic) for language 3, otherwise 0.
     int charset() const { return m_number == 3 ? 204 : 0; }
