@@ -34,9 +34,9 @@ struct MainWindowHooks {
     // After load settings: the table takes, in this order, its grid mode (so
     // Column Move is accepted before a column is hidden), colours, column
     // visibility by field and the widths of the columns not hidden.
-    std::function<void(const GridLayout&)> applyGrid;
+    std::function<void(const GridSettings&)> applyGrid;
     // Before save settings: the table fills in its layout.
-    std::function<void(GridLayout&)> fillGrid;
+    std::function<void(GridSettings&)> fillGrid;
     // Start-up step 8: the loader's transient flags.
     std::function<void()> clearLoaderFlags;
     // Start-up step 9: the welcome screen, shown modally.
@@ -122,6 +122,7 @@ private:
     void applyLanguage(int number, bool fromSettings);
     void titleFromLanguage();
     void dispatch(CommandId id);
+    void dispatchUnguarded(CommandId id);
     void saveSettingsNow();
 
     std::filesystem::path m_baseDir;
