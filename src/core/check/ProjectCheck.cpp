@@ -2,6 +2,7 @@
 
 #include "check/FileTreeIndex.h"
 #include "i18n/Language.h"
+#include "items/ItemRules.h"
 #include "project/ItemTable.h"
 #include "util/Fs.h"
 #include "util/Text.h"
@@ -49,15 +50,11 @@ ProjectCheck::ProjectCheck(ItemTable& table, const Language& language)
 
 std::string ProjectCheck::cdPathOfFolder(std::string_view folder, std::string_view projectFolder)
 {
-    std::string path(folder);
-    if (!projectFolder.empty() && path.starts_with(projectFolder))
-        path.erase(0, projectFolder.size());
-    if constexpr (kNativeSeparator == '/')
-        std::replace(path.begin(), path.end(), '/', '\\');
-    if (path.empty() || path.back() != '\\')
+    // The add dialogs' rule, which always starts from a folder with its final
+    // separator; the check makes sure of the final backslash itself.
+    std::string path = cdPathOf(folder, projectFolder);
+    if (path.back() != '\\')
         path += '\\';
-    if (path.front() != '\\')
-        path.insert(path.begin(), '\\');
     return path;
 }
 
