@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 namespace qv {
 
