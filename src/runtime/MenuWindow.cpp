@@ -81,7 +81,8 @@ MenuWindow::MenuWindow(MenuData menu, std::unique_ptr<Desktop> desktop, Options 
     : QWidget(parent)
     , m_data(std::move(menu))
     , m_desktop(desktop ? std::move(desktop)
-                        : std::make_unique<QtDesktop>(this, m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName))
+                        : std::make_unique<QtDesktop>(this, m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName,
+                                                      m_data.words[Word::Ok]))
     , m_actions(m_data, *m_desktop)
     , m_options(options)
 {
