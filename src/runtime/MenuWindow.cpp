@@ -199,8 +199,8 @@ const MenuItem* MenuWindow::currentItem() const
 
 bool MenuWindow::select(int category, int item)
 {
-    if (!m_data.item(category, item < 0 ? 0 : item) && !(item < 0 && category >= 0 &&
-                                                          static_cast<std::size_t>(category) < m_data.categories.size()))
+    const bool categoryExists = category >= 0 && static_cast<std::size_t>(category) < m_data.categories.size();
+    if (!categoryExists || (item >= 0 && !m_data.item(category, item)))
         return false;
     m_categories->setCurrentRow(category);
     if (item >= 0) {
