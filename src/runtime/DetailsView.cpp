@@ -90,17 +90,23 @@ void DetailsView::paintEvent(QPaintEvent*)
     int labelWidth = 0;
     for (const Line& line : m_lines)
         labelWidth = std::max(labelWidth, QFontMetrics(bold).horizontalAdvance(line.label + ":"));
-    labelWidth = std::min(labelWidth + 12, area.width() / 2);
+    labelWidth += 12;
+    // Long labels (some languages have them) go above their values rather than cut them.
+    const bool stacked = labelWidth > area.width() / 2;
+    const int labelHeight = QFontMetrics(bold).height();
     for (const Line& line : m_lines) {
         p.setFont(bold);
-        const QRect labelRect(area.left(), y, labelWidth, QFontMetrics(bold).height());
+        const QRect labelRect(area.left(), y, stacked ? area.width() : labelWidth, labelHeight);
         drawEffectText(p, labelRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line.label + ":", labelLook,
                        colour);
+        if (stacked)
+            y += labelHeight + 1;
+        const int indent = stacked ? 12 : labelWidth;
         p.setFont(plain);
-        const QRect valueRect(area.left() + labelWidth, y, area.width() - labelWidth, area.bottom() - y);
+        const QRect valueRect(area.left() + indent, y, area.width() - indent, area.bottom() - y);
         const QRect used = p.boundingRect(valueRect, Qt::TextWrapAnywhere, line.value);
         drawEffectText(p, valueRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, line.value, look, colour);
-        y += std::max(used.height(), labelRect.height()) + 4;
+        y += std::max(used.height(), stacked ? 0 : labelHeight) + (stacked ? 6 : 4);
     }
 
     if (!m_description.isEmpty()) {

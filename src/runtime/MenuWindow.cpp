@@ -81,7 +81,8 @@ MenuWindow::MenuWindow(MenuData menu, std::unique_ptr<Desktop> desktop, Options 
     : QWidget(parent)
     , m_data(std::move(menu))
     , m_desktop(desktop ? std::move(desktop)
-                        : std::make_unique<QtDesktop>(this, m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName))
+                        : std::make_unique<QtDesktop>(this, m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName,
+                                                      m_data.words[Word::Ok]))
     , m_actions(m_data, *m_desktop)
     , m_options(options)
 {
@@ -198,8 +199,8 @@ const MenuItem* MenuWindow::currentItem() const
 
 bool MenuWindow::select(int category, int item)
 {
-    if (!m_data.item(category, item < 0 ? 0 : item) && !(item < 0 && category >= 0 &&
-                                                          static_cast<std::size_t>(category) < m_data.categories.size()))
+    const bool categoryExists = category >= 0 && static_cast<std::size_t>(category) < m_data.categories.size();
+    if (!categoryExists || (item >= 0 && !m_data.item(category, item)))
         return false;
     m_categories->setCurrentRow(category);
     if (item >= 0) {

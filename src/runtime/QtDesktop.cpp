@@ -11,9 +11,10 @@
 
 namespace rnv {
 
-QtDesktop::QtDesktop(QWidget* parent, std::string title)
+QtDesktop::QtDesktop(QWidget* parent, std::string title, std::string okWord)
     : m_parent(parent)
     , m_title(std::move(title))
+    , m_okWord(std::move(okWord))
 {
 }
 
@@ -47,7 +48,9 @@ std::optional<std::filesystem::path> QtDesktop::chooseFolder(const std::string& 
 
 void QtDesktop::message(const std::string& text)
 {
-    QMessageBox::information(m_parent, toQString(m_title), toQString(text));
+    QMessageBox box(QMessageBox::Information, toQString(m_title), toQString(text), QMessageBox::NoButton, m_parent);
+    box.addButton(toQString(m_okWord), QMessageBox::AcceptRole);
+    box.exec();
 }
 
 }  // namespace rnv

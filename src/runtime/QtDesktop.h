@@ -8,7 +8,8 @@ namespace rnv {
 
 class QtDesktop final : public Desktop {
 public:
-    QtDesktop(QWidget* parent, std::string title);
+    // okWord is the caption of the message box's button, in the menu's language.
+    QtDesktop(QWidget* parent, std::string title, std::string okWord);
     bool startProgram(const std::filesystem::path& program) override;
     bool openPath(const std::filesystem::path& path) override;
     bool openAddress(const std::string& address) override;
@@ -18,6 +19,7 @@ public:
 private:
     QWidget* m_parent;
     std::string m_title;
+    std::string m_okWord;
 };
 
 }  // namespace rnv

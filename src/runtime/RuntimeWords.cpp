@@ -34,6 +34,7 @@ constexpr std::array<WordEntry, RuntimeWords::kCount> kWords{{
     {"Quit", "Quit"},
     {"Close", "Close"},
     {"Cancel", "Cancel"},
+    {"Ok", "OK"},
     {"CopyTitle", "Copy to which folder?"},
     {"CopyProgress", "Copying %s ..."},
     {"CopyDone", "Copy complete."},

@@ -31,6 +31,7 @@ enum class Word {
     Quit,
     Close,
     Cancel,
+    Ok,
     CopyTitle,
     CopyProgress,
     CopyDone,

@@ -160,7 +160,7 @@ void MainWindowModel::dispatchUnguarded(CommandId id)
 void MainWindowModel::settingsClick()
 {
     m_ui.playClick();
-    if (m_modified) {
+    if (modified()) {
         const MsgResult answer = m_ui.messageBox(m_language.message("M23"), MsgKind::Confirmation, MsgButtons::YesNo);
         if (answer == MsgResult::Yes && m_hooks.save)
             m_hooks.save();

@@ -21,6 +21,8 @@ namespace qv {
 struct MainWindowHooks {
     // The Save command of the project (saveClick); the Exit command runs it on Yes to M23.
     std::function<void()> save;
+    // The project's modified flag where the project keeps it; the frame's own flag otherwise.
+    std::function<bool()> modified;
     // Start-up: 13 columns and 2 rows in the item table. It runs after the
     // language has set the heading row, which it keeps.
     std::function<void()> prepareTable;
@@ -92,7 +94,7 @@ public:
     void setProjectFolder(std::string folder) { m_projectFolder = std::move(folder); }
     const std::string& projectFolder() const { return m_projectFolder; }
     void setModified(bool modified) { m_modified = modified; }
-    bool modified() const { return m_modified; }
+    bool modified() const { return m_hooks.modified ? m_hooks.modified() : m_modified; }
     void setWizardRunning(bool running) { m_wizardRunning = running; }
     bool wizardRunning() const { return m_wizardRunning; }
     bool projectOpen() const { return m_commands.projectOpen(); }
