@@ -24,6 +24,11 @@ const std::vector<Command>& commands()
          "Reads IN.qvd with every default and fallback of the design reader and writes it to OUT.qvd in the\n"
          "fixed layout. A colour that can't be read is an error; nothing is written then.\n",
          {}, 2, 2, runDesign},
+        {"demo", "DIR", "make a ready-to-build demo project below DIR",
+         "Makes DIR/cd, a project folder with a few small sample items in sub-folders (a text, a web page,\n"
+         "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
+         "that uses the shipped default categories and design.\n",
+         {}, 1, 1, runDemo},
     };
     return table;
 }

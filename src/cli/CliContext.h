@@ -52,5 +52,6 @@ const std::vector<Command>& commands();
 
 // Commands, one file each.
 int runDesign(CliContext& ctx, const CommandArgs& args);
+int runDemo(CliContext& ctx, const CommandArgs& args);
 
 }  // namespace qv::cli

@@ -161,7 +161,7 @@ TEST(TableSort, FullSortEqualsTheLiteralPassesOnRandomTables)
         for (std::size_t i = 0; i < names.size(); ++i)
             categories.push_back(categoryPool[rng() % categoryPool.size()]);
         ItemTable table;
-        std::vector<ItemSpec> items;
+        std::vector<ItemCells> items;
         for (std::size_t i = 0; i < names.size(); ++i)
             items.push_back({{FieldName, names[i]}, {FieldCategory, categories[i]}, {FieldSerial, std::to_string(i)}});
         fillTable(table, items);

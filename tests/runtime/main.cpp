@@ -1,0 +1,23 @@
+#include "RuntimeTests.h"
+
+#include <QApplication>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    int failed = 0;
+    {
+        rnvtest::ReadingTest t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
+    {
+        rnvtest::ActionsTest t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
+    {
+        rnvtest::WindowTest t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
+    return failed == 0 ? 0 : 1;
+}
