@@ -232,6 +232,37 @@ TEST_F(ProjectSessionTest, MovedCompanionFilesAreFoundBelowTheBaseDirectory)
     }
 }
 
+TEST_F(ProjectSessionTest, CategoryPathLongerThanItsFieldIsFoundAgainByName)
+{
+    const fs::path deep = dir / std::string(60, 'd') / std::string(60, 'e') / "long.qvc";
+    ASSERT_GT(pathText(deep).size(), 100u);
+    writeCategories(deep, {"Games"});
+    const fs::path design = dir / "look.qvd";
+    writeDesign(design);
+    const fs::path project = dir / "long.qvp";
+    writeProjectFile(project, headerFor("Long", deep, design), {item("a", "Games")}, {"Games"}, YesNoWords{});
+
+    // Only the cut path is stored: without a copy below genre/ the loader asks.
+    ASSERT_EQ(readProjectHeader(project).categoryPath.size(), 100u);
+    ui.messageAnswers = {MsgResult::Cancel};
+    EXPECT_FALSE(session().loadProject(project));
+    EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M29"});
+
+    writeCategories(base / "genre" / "long.qvc", {"Games"});
+    ui.messages.clear();
+    ASSERT_TRUE(session().loadProject(project));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(session().categoryFile(), base / "genre" / "long.qvc");
+
+    // A project that names the long path keeps it through the category
+    // editor's read-back, though the working copy can only hold it cut.
+    ws->data.genre_file.assign(deep);
+    session().hooks().categoryEditor = [&] { session().setProjectModified(); };
+    session().geditbtnmainClick();
+    EXPECT_EQ(session().categoryFile(), deep);
+    EXPECT_EQ(table().read(FieldCategory, 1), "Games");
+}
+
 // What the open project consists of, to check that a stopped load left it alone.
 struct Snapshot {
     fs::path project, copy, categories, design;
@@ -412,6 +443,23 @@ TEST_F(ProjectSessionTest, SaveReplacesTheProjectFileWithTheTable)
     EXPECT_EQ(recordOf(bytes, 2).field(1), "b");
     EXPECT_EQ(recordOf(bytes, 2).field(8), "1");
     EXPECT_EQ(readFile(session().workingCopy()), bytes);
+}
+
+TEST_F(ProjectSessionTest, MovedColumnsChangeNeitherTheRecordsNorTheRows)
+{
+    const fs::path project = makeProject("columns", {"Games"}, {item("a", "Games")});
+    table().moveColumn(1, 3);  // Name now stands in column 3
+    ASSERT_EQ(table().columnOf(FieldName), 3);
+    ASSERT_TRUE(session().loadProject(project));
+    EXPECT_EQ(table().cell(1, 3), "a");
+    EXPECT_EQ(table().read(FieldFileName, 1), "a.exe");
+
+    table().write(FieldName, 1, "renamed");
+    ASSERT_TRUE(session().save());
+    const ProjectRecord stored = recordOf(readFile(project), 1);
+    EXPECT_EQ(stored.field(1), "renamed");
+    EXPECT_EQ(stored.field(2), "a.exe");
+    EXPECT_EQ(stored.field(3), "\\Tools\\");
 }
 
 TEST_F(ProjectSessionTest, SaveAsMovesTheWorkingCopyAndReplacesAnExistingFile)
