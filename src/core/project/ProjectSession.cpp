@@ -355,18 +355,20 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
     setProjectFolder(contents.header.projectFolder);
     makeWorkingCopy(path);
     m_savePath = m_data.Project_file.fullPath();
-    projectOpened();
+    announce(TitleCause::Opened);
     setModified(false);
     afterRowsReplaced();
     result.loaded = true;
     return result;
 }
 
-void ProjectSession::projectOpened()
+void ProjectSession::announce(TitleCause cause)
 {
     if (!m_frame)
         return;
-    m_frame->projectChanged(TitleCause::Opened);
+    m_frame->setCdName(m_cdName);
+    m_frame->setProjectFolder(m_projectFolder);
+    m_frame->projectChanged(cause);
     m_frame->commands().enableProjectCommands();
 }
 
@@ -474,8 +476,7 @@ void ProjectSession::editpClick()
     m_dialogMode = ProjectDialogMode::Edit;
     if (!m_hooks.projectDialog || !m_hooks.projectDialog(ProjectDialogMode::Edit))
         return;
-    if (m_frame)
-        m_frame->projectChanged(TitleCause::Edited);
+    announce(TitleCause::Edited);
     if (modified())
         reReadThroughWorkingCopy();
 }

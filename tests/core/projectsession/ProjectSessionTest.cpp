@@ -610,6 +610,7 @@ TEST_F(ProjectSessionTest, FrameFollowsTheSession)
     EXPECT_TRUE(frame.commands().menuEnabled(CommandId::CategoryEditor));
     EXPECT_EQ(frame.cdName(), "Framed CD");
     EXPECT_EQ(frame.projectFolder(), "/cd/root/");
+    EXPECT_TRUE(frame.title().ends_with(" Framed CD")) << frame.title();
 
     // A table command marks the table; Exit sees it through the session.
     EXPECT_FALSE(frame.modified());
