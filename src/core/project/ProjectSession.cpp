@@ -207,19 +207,28 @@ std::string ProjectSession::bytesOf(const std::vector<std::string>& categories) 
     return projectFileBytes(header(), items(), categories, YesNoWords{m_table.yesWord(), m_table.noWord()});
 }
 
-bool ProjectSession::writeWorkingCopy()
+bool ProjectSession::putWorkingCopy(const std::string& bytes)
 {
     if (m_data.Project_file.empty())
         return false;
-    WaitWindow wait(m_ui);
+    // Written at the name the project file gives, so a working copy that
+    // could not be made before is made now.
     const auto path = workingCopyPath(m_data.Project_file.fullPath());
-    if (!writeFileAtomic(path, bytesOf(m_categories.captions()))) {
+    if (!writeFileAtomic(path, bytes)) {
         m_data.Project_Temp.clear();
         return false;
     }
     setArchive(path);
     m_data.Project_Temp.assign(path);
     return true;
+}
+
+bool ProjectSession::writeWorkingCopy()
+{
+    if (m_data.Project_file.empty())
+        return false;
+    WaitWindow wait(m_ui);
+    return putWorkingCopy(bytesOf(m_categories.captions()));
 }
 
 void ProjectSession::readCategoryList()
@@ -233,16 +242,11 @@ void ProjectSession::reReadThroughWorkingCopy()
     // The rows name their categories by the list they were made with; the
     // records keep those positions, so a caption renamed in the category
     // file is found again at its place in the new list.
+    WaitWindow wait(m_ui);
     const std::vector<std::string> before = m_categories.captions();
     readCategoryList();
     const std::string bytes = bytesOf(before);
-    if (!m_data.Project_file.empty()) {
-        const auto path = workingCopyPath(m_data.Project_file.fullPath());
-        if (writeFileAtomic(path, bytes))
-            m_data.Project_Temp.assign(path);
-        else
-            m_data.Project_Temp.clear();
-    }
+    putWorkingCopy(bytes);
     // The bytes just written are the working copy's content; reading them
     // here spares a second trip through the disk and works without one.
     const ProjectFileContents contents = decodeProjectFile(bytes, m_categories.captions());
@@ -409,13 +413,7 @@ bool ProjectSession::save()
     WaitWindow wait(m_ui);
     const std::filesystem::path project = m_data.Project_file.fullPath();
     const std::string bytes = bytesOf(m_categories.captions());
-    const auto copy = workingCopyPath(project);
-    if (writeFileAtomic(copy, bytes)) {
-        setArchive(copy);
-        m_data.Project_Temp.assign(copy);
-    } else {
-        m_data.Project_Temp.clear();
-    }
+    putWorkingCopy(bytes);
     // The project file is replaced in one step from the same bytes, so a
     // failure leaves its old content whole.
     if (!writeFileAtomic(project, bytes)) {

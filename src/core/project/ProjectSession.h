@@ -164,6 +164,7 @@ private:
     void afterRowsReplaced();
     void makeWorkingCopy(const std::filesystem::path& projectFile);
     std::string bytesOf(const std::vector<std::string>& categories) const;
+    bool putWorkingCopy(const std::string& bytes);
     void showError(const std::string& text);
     Message message(const char* key) const;
     FileDialogSpec projectDialogSpec(const char* hintKey) const;

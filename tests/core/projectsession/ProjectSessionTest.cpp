@@ -483,6 +483,26 @@ TEST_F(ProjectSessionTest, SaveAsMovesTheWorkingCopyAndReplacesAnExistingFile)
     EXPECT_FALSE(fs::exists(project.parent_path() / "orig.tmp"));
 }
 
+TEST_F(ProjectSessionTest, SaveAsOntoAReadOnlyFileReportsAndKeepsTheOpenProject)
+{
+    const fs::path project = makeProject("orig", {"Games"}, {item("a", "Games")});
+    ASSERT_TRUE(session().loadProject(project));
+    session().setModified(true);
+    const fs::path target = dir / "locked.qvp";
+    writeFile(target, "old content");
+    setReadOnly(target, true);
+    ui.fileAnswers = {target};
+
+    EXPECT_FALSE(session().saveAs());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+    EXPECT_NE(ui.messages[0].message.text.find("locked.qvp"), std::string::npos);
+    EXPECT_EQ(readFile(target), "old content");
+    EXPECT_EQ(session().projectFile(), project);
+    EXPECT_TRUE(fs::exists(project.parent_path() / "orig.tmp"));
+    EXPECT_TRUE(session().modified());
+}
+
 TEST_F(ProjectSessionTest, SavingOverTheOwnWorkingCopyKeepsTheSavedFile)
 {
     const fs::path project = makeProject("w", {"Games"}, {item("a", "Games")});
