@@ -256,15 +256,16 @@ void ProjectSession::reReadThroughWorkingCopy()
 
 void ProjectSession::makeWorkingCopy(const std::filesystem::path& projectFile)
 {
-    // The old working copy goes, unless the person opened or saved over it as
-    // a project file.
-    const std::filesystem::path oldCopy = m_data.Project_Temp.fullPath();
+    // The old working copy goes, also one a failed save let go, unless the
+    // person opened or saved over it as a project file.
+    std::filesystem::path oldCopy = m_data.Project_Temp.fullPath();
+    if (oldCopy.empty() && !m_data.Project_file.empty())
+        oldCopy = workingCopyPath(m_data.Project_file.fullPath());
     setArchive(oldCopy);
     m_data.Project_file.assign(projectFile);
-    if (samePath(oldCopy, projectFile))
-        m_data.Project_Temp.clear();
-    else
-        m_data.Project_Temp.remove();
+    m_data.Project_Temp.clear();
+    if (!samePath(oldCopy, projectFile))
+        removeFileQuiet(oldCopy);
     const auto copy = workingCopyPath(projectFile);
     copyFileReplace(projectFile, copy);
     m_data.Project_Temp.assign(copy);
@@ -417,6 +418,10 @@ bool ProjectSession::save()
     // The project file is replaced in one step from the same bytes, so a
     // failure leaves its old content whole.
     if (!writeFileAtomic(project, bytes)) {
+        // M57 tells the person the changes are kept in the working copy, so
+        // it is let go: closing the program deletes only a working copy the
+        // reference still names.
+        m_data.Project_Temp.clear();
         m_ui.messageBox(message("M57"), MsgKind::Error, MsgButtons::Ok);
         return false;
     }
