@@ -668,3 +668,31 @@ TEST_F(ProjectSessionTest, NewAsksM28ThenShowsTheProjectDialog)
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(ProjectWorkspace, WithoutLanguageFilesTheFieldsKeepTheirOwnColumns)
+{
+    TempDir dir;
+    FakeUi ui;
+    const Language none;  // what a base directory without Files/lang_1.dat gives
+    FolderFontCatalogue catalogue(dir / "fonts");
+    NoFonts registrar;
+    ProjectWorkspace ws(dir / "base", ui, none, catalogue, registrar);
+
+    const fs::path cat = dir / "cats.qvc";
+    const fs::path design = dir / "look.qvd";
+    writeCategories(cat, {"Games"});
+    writeDesign(design);
+    const fs::path project = dir / "plain.qvp";
+    writeProjectFile(project, headerFor("CD", cat, design), {item("a", "Games")}, {"Games"}, YesNoWords{});
+    ASSERT_TRUE(ws.session.loadProject(project, LoadMode::NoQuestions));
+    EXPECT_EQ(ws.table.read(FieldName, 1), "a");
+    EXPECT_EQ(ws.table.read(FieldFileName, 1), "a.exe");
+    EXPECT_EQ(ws.table.read(FieldCategory, 1), "Games");
+    EXPECT_EQ(ws.session.items().at(0), item("a", "Games"));
+}
+
+}  // namespace
+}  // namespace qv
