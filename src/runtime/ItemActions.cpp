@@ -1,11 +1,11 @@
 #include "ItemActions.h"
 
+#include <fstream>
+#include <vector>
+
 #include "CdPath.h"
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <fstream>
-#include <vector>
 
 namespace rnv {
 

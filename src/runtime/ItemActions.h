@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Desktop.h"
-#include "MenuData.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include "Desktop.h"
+#include "MenuData.h"
 
 namespace rnv {
 

@@ -1,10 +1,10 @@
 #include "RuntimeOptions.h"
 
-#include "MenuData.h"
-#include "util/Fs.h"
-
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include "MenuData.h"
+#include "util/Fs.h"
 
 namespace rnv {
 

@@ -1,13 +1,13 @@
+#include <fstream>
+
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "CdPath.h"
 #include "FakeDesktop.h"
 #include "ItemActions.h"
 #include "RuntimeTests.h"
-
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <fstream>
 
 namespace rnvtest {
 

@@ -1,16 +1,15 @@
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "Damage.h"
 #include "RuntimeOptions.h"
 #include "RuntimeTests.h"
-
 #include "profile/ProfileBatch.h"
 #include "profile/ProfileDocument.h"
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <QImage>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace rnvtest {
 

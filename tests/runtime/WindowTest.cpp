@@ -1,3 +1,9 @@
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "Damage.h"
 #include "DetailsView.h"
@@ -7,12 +13,6 @@
 #include "MenuWindow.h"
 #include "RuntimeTests.h"
 #include "SplashScreen.h"
-
-#include <QImage>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace rnvtest {
 

@@ -1,7 +1,7 @@
-#include "RuntimeTests.h"
-
 #include <QApplication>
 #include <QTest>
+
+#include "RuntimeTests.h"
 
 int main(int argc, char* argv[])
 {
