@@ -167,6 +167,15 @@ void ReadingTest::wordsFollowLetterCase()
     QVERIFY(QString::fromStdString(data.words.format(Word::PathRefused, "\\..\\Ab")).contains("\\..\\Ab"));
 }
 
+void ReadingTest::emptyWordsFallBackToEnglish()
+{
+    CdFixture cd(sampleCategories());
+    cd.writeCfgFile("language.vlx", "[Runtime]\r\nRun=\r\nQuit=Ende\r\n");
+    const rnv::MenuData data = cd.read();
+    QCOMPARE(data.words[Word::Run], std::string("run"));
+    QCOMPARE(data.words[Word::Quit], std::string("ende"));
+}
+
 void ReadingTest::shippedLanguagesHaveEveryWord()
 {
     for (int n = 0; n <= 3; ++n) {

@@ -13,6 +13,7 @@ private slots:
     void readsTheDesignOfABuiltCd();
     void wordsFollowLetterCase_data();
     void wordsFollowLetterCase();
+    void emptyWordsFallBackToEnglish();
     void shippedLanguagesHaveEveryWord();
     void commandLine_data();
     void commandLine();
@@ -28,6 +29,8 @@ private slots:
     void runsWhatLiesOnTheCd();
     void offersOnlyWhatApplies_data();
     void offersOnlyWhatApplies();
+    void opensOnlyWebAddresses_data();
+    void opensOnlyWebAddresses();
     void copiesFileAndFolder();
     void findsInfoAndScreenshot();
 };
