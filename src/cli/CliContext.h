@@ -1,0 +1,57 @@
+#pragma once
+
+#include "HeadlessUi.h"
+#include "i18n/Language.h"
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace qv::cli {
+
+// What every command gets: the base directory, the interface language, the
+// streams and a Ui that never asks.
+struct CliContext {
+    std::filesystem::path baseDir;
+    Language language;
+    std::ostream& out;
+    std::ostream& err;
+    HeadlessUi ui;
+
+    CliContext(std::filesystem::path base, Language lang, std::ostream& o, std::ostream& e)
+        : baseDir(std::move(base))
+        , language(std::move(lang))
+        , out(o)
+        , err(e)
+        , ui(e)
+    {
+    }
+};
+
+// A command's arguments after its name: positional words and --flags.
+struct CommandArgs {
+    std::vector<std::string> positional;
+    std::vector<std::string> flags;
+
+    bool has(std::string_view flag) const;
+};
+
+struct Command {
+    const char* name;
+    const char* usage;    // arguments after the name
+    const char* summary;  // one line
+    const char* details;  // the rest of its --help
+    std::vector<const char*> allowedFlags;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    int (*run)(CliContext& ctx, const CommandArgs& args);
+};
+
+const std::vector<Command>& commands();
+
+// Commands, one file each.
+int runDesign(CliContext& ctx, const CommandArgs& args);
+int runDemo(CliContext& ctx, const CommandArgs& args);
+
+}  // namespace qv::cli
