@@ -48,4 +48,10 @@ private slots:
     void screenshotMode();
 };
 
+class EndToEndTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void builtCdShowsItsItems();
+};
+
 }  // namespace rnvtest

@@ -19,5 +19,9 @@ int main(int argc, char* argv[])
         rnvtest::WindowTest t;
         failed += QTest::qExec(&t, argc, argv);
     }
+    {
+        rnvtest::EndToEndTest t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
     return failed == 0 ? 0 : 1;
 }
