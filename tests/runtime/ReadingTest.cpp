@@ -206,6 +206,8 @@ void ReadingTest::commandLine_data()
 
     QTest::newRow("plain start reads CFG beside the program") << QStringList{"rnv"} << "/cd/CFG" << "" << -1 << -1 << false;
     QTest::newRow("--cfg") << QStringList{"rnv", "--cfg", "/tmp/x/CFG"} << "/tmp/x/CFG" << "" << -1 << -1 << false;
+    QTest::newRow("--cfg with a final separator") << QStringList{"rnv", "--cfg", "/tmp/x/y/../CFG/"} << "/tmp/x/CFG" << ""
+                                                  << -1 << -1 << false;
     QTest::newRow("screenshot with selection") << QStringList{"rnv", "--screenshot", "/tmp/a.png", "--select", "2-5"}
                                                << "/cd/CFG" << "/tmp/a.png" << 2 << 5 << false;
     QTest::newRow("category only") << QStringList{"rnv", "--select", "1"} << "/cd/CFG" << "" << 1 << -1 << false;
