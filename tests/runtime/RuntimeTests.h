@@ -40,6 +40,7 @@ class WindowTest final : public QObject {
 private slots:
     void showsItemsUnderCategoriesWithTypeIcons();
     void wordsOfTheWindowFollowLetterCase();
+    void drawsTheDesign();
     void startsWithoutCrash_data();
     void startsWithoutCrash();
     void keyboardWorks();
