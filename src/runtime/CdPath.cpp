@@ -1,9 +1,9 @@
 #include "CdPath.h"
 
+#include <vector>
+
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <vector>
 
 namespace rnv {
 

@@ -2,8 +2,12 @@
 // read by the same core readers the authoring program uses.
 #include "MenuData.h"
 
-#include "Painting.h"
+#include <algorithm>
+#include <map>
 
+#include <QFontDatabase>
+
+#include "Painting.h"
 #include "app/TMainDaten.h"
 #include "categories/CategoryFile.h"
 #include "design/DesignFonts.h"
@@ -14,11 +18,6 @@
 #include "profile/ProfileFile.h"
 #include "util/Colour.h"
 #include "util/Fs.h"
-
-#include <QFontDatabase>
-
-#include <algorithm>
-#include <map>
 
 namespace rnv {
 

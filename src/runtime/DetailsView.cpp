@@ -1,9 +1,9 @@
 #include "DetailsView.h"
 
+#include <QPainter>
+
 #include "ItemActions.h"
 #include "Painting.h"
-
-#include <QPainter>
 
 namespace rnv {
 

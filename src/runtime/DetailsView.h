@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MenuData.h"
-
 #include <QWidget>
+
+#include "MenuData.h"
 
 namespace rnv {
 

@@ -1,11 +1,12 @@
 #include "ItemActions.h"
 
+#include <cctype>
+#include <fstream>
+#include <vector>
+
 #include "CdPath.h"
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <fstream>
-#include <vector>
 
 namespace rnv {
 
@@ -31,14 +32,6 @@ std::string cdFolder(std::string_view pfad)
     return cut == std::string_view::npos ? std::string() : std::string(pfad.substr(0, cut + 1));
 }
 
-std::string webAddress(std::string_view text)
-{
-    const std::string t(qv::trimmed(text));
-    if (qv::istartsWith(t, "www."))
-        return "http://" + t;
-    return t;
-}
-
 bool pathExists(const fs::path& p)
 {
     std::error_code ec;
@@ -46,6 +39,29 @@ bool pathExists(const fs::path& p)
 }
 
 }  // namespace
+
+std::optional<std::string> webAddress(std::string_view text)
+{
+    const std::string t(qv::trimmed(text));
+    if (t.empty())
+        return std::nullopt;
+    const auto colon = t.find(':');
+    std::size_t schemeEnd = 0;
+    while (schemeEnd < t.size() && (std::isalnum(static_cast<unsigned char>(t[schemeEnd])) || t[schemeEnd] == '+' ||
+                                    t[schemeEnd] == '-' || t[schemeEnd] == '.'))
+        ++schemeEnd;
+    // "example.org:8080/x" is a host with a port, not a scheme.
+    const bool hasScheme = colon != std::string::npos && colon == schemeEnd && colon > 0 &&
+                           !(colon + 1 < t.size() && std::isdigit(static_cast<unsigned char>(t[colon + 1])));
+    if (!hasScheme)
+        return colon == 1 ? std::nullopt : std::optional<std::string>("http://" + t);  // "C:..." is a drive
+    const std::string scheme = qv::asciiLower(t.substr(0, colon));
+    for (const char* allowed : {"http", "https", "ftp", "mailto"}) {
+        if (scheme == allowed)
+            return t;
+    }
+    return std::nullopt;
+}
 
 ItemActions::ItemActions(const MenuData& data, Desktop& desktop)
     : m_data(data)
@@ -94,7 +110,7 @@ ActionSet ItemActions::available(const MenuItem& item) const
     set.copy = item.copy && hasPath && !isWebAddress(item.pfad) && !isJumpPoint(item);
     set.info = !infoFile(item).empty();
     set.screenshot = !screenshotFile(item).empty();
-    set.homepage = hasValue(item.url);
+    set.homepage = hasValue(item.url) && webAddress(item.url).has_value();
     return set;
 }
 
@@ -117,7 +133,7 @@ bool ItemActions::run(const MenuItem& item)
     if (!available(item).run)
         return false;
     if (isWebAddress(item.pfad))
-        return m_desktop.openAddress(webAddress(item.pfad));
+        return openWeb(item.pfad);
 
     if (isJumpPoint(item)) {
         // A jump point's pfad is its folder followed by the jump word.
@@ -139,11 +155,21 @@ bool ItemActions::run(const MenuItem& item)
     return started;
 }
 
+bool ItemActions::openWeb(const std::string& text)
+{
+    const auto address = webAddress(text);
+    if (!address) {
+        m_desktop.message(m_data.words.format(Word::PathRefused, text));
+        return false;
+    }
+    return m_desktop.openAddress(*address);
+}
+
 bool ItemActions::openHomepage(const MenuItem& item)
 {
     if (!hasValue(item.url))
         return false;
-    return m_desktop.openAddress(webAddress(item.url));
+    return openWeb(item.url);
 }
 
 bool ItemActions::copy(const MenuItem& item, const Progress& progress)

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "Desktop.h"
-#include "MenuData.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "Desktop.h"
+#include "MenuData.h"
 
 namespace rnv {
 
@@ -45,10 +46,17 @@ private:
     // The item's host path, or empty after telling the user why not.
     std::filesystem::path resolveOrTell(const std::string& pfad);
     std::filesystem::path companionFile(const MenuItem& item, std::string_view ext) const;
+    bool openWeb(const std::string& text);
 
     const MenuData& m_data;
     Desktop& m_desktop;
 };
+
+// The address to open for a homepage or hyperlink: web and mail addresses,
+// with "http://" put before a bare host. Nothing for any other scheme
+// (file:, javascript:, a drive letter), which would open something that is
+// not a web page.
+std::optional<std::string> webAddress(std::string_view text);
 
 // "n/a" and blanks mean the field has no value.
 bool hasValue(const std::string& field);

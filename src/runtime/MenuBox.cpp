@@ -1,10 +1,10 @@
 #include "MenuBox.h"
 
-#include "Painting.h"
-
 #include <QPainter>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include "Painting.h"
 
 namespace rnv {
 

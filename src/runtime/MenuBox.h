@@ -1,11 +1,11 @@
 #pragma once
 
-#include "MenuModel.h"
-
 #include <QFrame>
 #include <QImage>
 #include <QListWidget>
 #include <QStyledItemDelegate>
+
+#include "MenuModel.h"
 
 class QVBoxLayout;
 

@@ -1,10 +1,10 @@
 #include "MenuButton.h"
 
-#include "Painting.h"
-
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
+
+#include "Painting.h"
 
 namespace rnv {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MenuModel.h"
-
 #include <QAbstractButton>
 #include <QImage>
+
+#include "MenuModel.h"
 
 namespace rnv {
 

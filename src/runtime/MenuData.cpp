@@ -1,12 +1,12 @@
 #include "MenuData.h"
 
+#include <algorithm>
+
 #include "profile/ProfileBatch.h"
 #include "profile/ProfileDocument.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <algorithm>
 
 namespace rnv {
 

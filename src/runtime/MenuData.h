@@ -1,13 +1,13 @@
 #pragma once
 
-#include "MenuModel.h"
-#include "RuntimeWords.h"
-
 #include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "MenuModel.h"
+#include "RuntimeWords.h"
 
 namespace rnv {
 

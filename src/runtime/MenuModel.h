@@ -1,10 +1,10 @@
 #pragma once
 
-#include "util/Colour.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "util/Colour.h"
 
 namespace rnv {
 

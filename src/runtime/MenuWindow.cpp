@@ -1,12 +1,6 @@
 #include "MenuWindow.h"
 
-#include "DetailsView.h"
-#include "MenuBox.h"
-#include "MenuButton.h"
-#include "Painting.h"
-#include "QtDesktop.h"
-#include "util/Fs.h"
-#include "util/Text.h"
+#include <set>
 
 #include <QApplication>
 #include <QDialog>
@@ -18,15 +12,19 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSoundEffect>
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <set>
+#include "DetailsView.h"
+#include "MenuBox.h"
+#include "MenuButton.h"
+#include "Painting.h"
+#include "QtDesktop.h"
+#include "util/Fs.h"
+#include "util/Text.h"
 
 namespace rnv {
 

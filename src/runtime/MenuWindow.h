@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Desktop.h"
-#include "ItemActions.h"
-#include "MenuData.h"
+#include <array>
+#include <memory>
 
 #include <QImage>
 #include <QWidget>
 
-#include <array>
-#include <memory>
+#include "Desktop.h"
+#include "ItemActions.h"
+#include "MenuData.h"
 
 class QSoundEffect;
 

@@ -1,12 +1,11 @@
 #include "Painting.h"
 
-#include "util/Colour.h"
-#include "util/Fs.h"
-
-#include <QFile>
 #include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
+
+#include "util/Colour.h"
+#include "util/Fs.h"
 
 namespace rnv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuModel.h"
+#include <filesystem>
 
 #include <QColor>
 #include <QFont>
@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QString>
 
-#include <filesystem>
+#include "MenuModel.h"
 
 class QPainter;
 

@@ -1,13 +1,13 @@
 #include "QtDesktop.h"
 
-#include "Painting.h"
-#include "util/Fs.h"
-
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
+
+#include "Painting.h"
+#include "util/Fs.h"
 
 namespace rnv {
 

@@ -1,10 +1,10 @@
 #include "RuntimeOptions.h"
 
-#include "MenuData.h"
-#include "util/Fs.h"
-
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include "MenuData.h"
+#include "util/Fs.h"
 
 namespace rnv {
 
@@ -32,6 +32,9 @@ RuntimeOptions parseRuntimeOptions(const QStringList& arguments, const std::file
     const auto absolute = std::filesystem::absolute(options.cfg, ec);
     if (!ec)
         options.cfg = absolute.lexically_normal();
+    // "DIR/" names the same folder as "DIR"; its parent is the CD either way.
+    if (!options.cfg.has_filename() && options.cfg.has_parent_path())
+        options.cfg = options.cfg.parent_path();
     if (parser.isSet(screenshot))
         options.screenshot = qv::pathFromText(parser.value(screenshot).toStdString());
     if (parser.isSet(select)) {

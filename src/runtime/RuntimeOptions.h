@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QStringList>
-
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include <QStringList>
 
 namespace rnv {
 

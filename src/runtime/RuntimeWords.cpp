@@ -81,8 +81,9 @@ RuntimeWords RuntimeWords::load(const std::filesystem::path& file, LetterCase le
     qv::ProfileBatch batch;
     const qv::ProfileFile profile(file, &batch);
     for (std::size_t i = 0; i < kCount; ++i) {
+        // An empty word would leave a blank button: the English one is better than none.
         const std::string text = profile.readString("Runtime", kWords[i].key, kWords[i].english);
-        words.m_words[i] = applyLetterCase(text, letterCase);
+        words.m_words[i] = applyLetterCase(text.empty() ? kWords[i].english : text, letterCase);
     }
     return words;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "MenuModel.h"
-
 #include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "MenuModel.h"
 
 namespace rnv {
 

@@ -1,3 +1,8 @@
+#include <cstdio>
+
+#include <QApplication>
+#include <QTimer>
+
 #include "MenuData.h"
 #include "MenuWindow.h"
 #include "Painting.h"
@@ -5,11 +10,6 @@
 #include "SplashScreen.h"
 #include "app/BaseDirectory.h"
 #include "util/Fs.h"
-
-#include <QApplication>
-#include <QTimer>
-
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {

@@ -1,13 +1,13 @@
+#include <fstream>
+
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "CdPath.h"
 #include "FakeDesktop.h"
 #include "ItemActions.h"
 #include "RuntimeTests.h"
-
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <fstream>
 
 namespace rnvtest {
 
@@ -178,6 +178,44 @@ void ActionsTest::offersOnlyWhatApplies()
     item.hasDetails = false;
     const rnv::ActionSet none = rnv::ItemActions(data, desktop).available(item);
     QVERIFY(!none.run && !none.copy && !none.homepage);
+}
+
+void ActionsTest::opensOnlyWebAddresses_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("opened");  // "" when refused
+    QTest::newRow("http") << "http://example.org/a?b=1" << "http://example.org/a?b=1";
+    QTest::newRow("https, any case") << "HTTPS://example.org" << "HTTPS://example.org";
+    QTest::newRow("www") << "www.example.org" << "http://www.example.org";
+    QTest::newRow("bare host") << "example.org/page" << "http://example.org/page";
+    QTest::newRow("host with port") << "example.org:8080/x" << "http://example.org:8080/x";
+    QTest::newRow("ftp") << "ftp://ftp.example.org/pub" << "ftp://ftp.example.org/pub";
+    QTest::newRow("mail") << "mailto:info@example.org" << "mailto:info@example.org";
+    QTest::newRow("local file") << "file:///etc/passwd" << "";
+    QTest::newRow("script") << "javascript:alert(1)" << "";
+    QTest::newRow("drive") << "C:\\Windows\\system32\\cmd.exe" << "";
+    QTest::newRow("other program's scheme") << "steam://run/1" << "";
+}
+
+void ActionsTest::opensOnlyWebAddresses()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, opened);
+    rnv::MenuData data;
+    rnv::MenuItem item;
+    item.hasDetails = true;
+    item.url = url.toStdString();
+    FakeDesktop::Log log;
+    FakeDesktop desktop(log);
+    rnv::ItemActions actions(data, desktop);
+    QCOMPARE(actions.available(item).homepage, !opened.isEmpty());
+    QCOMPARE(actions.openHomepage(item), !opened.isEmpty());
+    if (opened.isEmpty()) {
+        QVERIFY(log.addresses.empty());
+        QCOMPARE(log.messages.size(), std::size_t(1));
+    } else {
+        QCOMPARE(log.addresses, std::vector<std::string>{opened.toStdString()});
+    }
 }
 
 void ActionsTest::copiesFileAndFolder()

@@ -1,17 +1,16 @@
 #include "CdFixture.h"
 
-#include "CdPath.h"
+#include <fstream>
+#include <stdexcept>
 
+#include <QImage>
+
+#include "CdPath.h"
 #include "build/ItemType.h"
 #include "build/RuntimeItemFiles.h"
 #include "categories/CategoryFile.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
-
-#include <QImage>
-
-#include <fstream>
-#include <stdexcept>
 
 namespace rnvtest {
 

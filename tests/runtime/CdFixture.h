@@ -1,13 +1,13 @@
 #pragma once
 
-#include "MenuData.h"
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include <QColor>
 #include <QTemporaryDir>
 
-#include <filesystem>
-#include <string>
-#include <vector>
+#include "MenuData.h"
 
 namespace rnvtest {
 

@@ -1,8 +1,8 @@
 #include "Damage.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <algorithm>
 #include <random>
 
 #include "util/Text.h"

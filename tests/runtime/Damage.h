@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CdFixture.h"
-
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "CdFixture.h"
 
 namespace rnvtest {
 

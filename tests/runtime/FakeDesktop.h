@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Desktop.h"
-
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "Desktop.h"
 
 namespace rnvtest {
 

@@ -1,16 +1,15 @@
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "Damage.h"
 #include "RuntimeOptions.h"
 #include "RuntimeTests.h"
-
 #include "profile/ProfileBatch.h"
 #include "profile/ProfileDocument.h"
 #include "util/Fs.h"
 #include "util/Text.h"
-
-#include <QImage>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace rnvtest {
 
@@ -168,6 +167,15 @@ void ReadingTest::wordsFollowLetterCase()
     QVERIFY(QString::fromStdString(data.words.format(Word::PathRefused, "\\..\\Ab")).contains("\\..\\Ab"));
 }
 
+void ReadingTest::emptyWordsFallBackToEnglish()
+{
+    CdFixture cd(sampleCategories());
+    cd.writeCfgFile("language.vlx", "[Runtime]\r\nRun=\r\nQuit=Ende\r\n");
+    const rnv::MenuData data = cd.read();
+    QCOMPARE(data.words[Word::Run], std::string("run"));
+    QCOMPARE(data.words[Word::Quit], std::string("ende"));
+}
+
 void ReadingTest::shippedLanguagesHaveEveryWord()
 {
     for (int n = 0; n <= 3; ++n) {
@@ -198,6 +206,8 @@ void ReadingTest::commandLine_data()
 
     QTest::newRow("plain start reads CFG beside the program") << QStringList{"rnv"} << "/cd/CFG" << "" << -1 << -1 << false;
     QTest::newRow("--cfg") << QStringList{"rnv", "--cfg", "/tmp/x/CFG"} << "/tmp/x/CFG" << "" << -1 << -1 << false;
+    QTest::newRow("--cfg with a final separator") << QStringList{"rnv", "--cfg", "/tmp/x/y/../CFG/"} << "/tmp/x/CFG" << ""
+                                                  << -1 << -1 << false;
     QTest::newRow("screenshot with selection") << QStringList{"rnv", "--screenshot", "/tmp/a.png", "--select", "2-5"}
                                                << "/cd/CFG" << "/tmp/a.png" << 2 << 5 << false;
     QTest::newRow("category only") << QStringList{"rnv", "--select", "1"} << "/cd/CFG" << "" << 1 << -1 << false;

@@ -13,6 +13,7 @@ private slots:
     void readsTheDesignOfABuiltCd();
     void wordsFollowLetterCase_data();
     void wordsFollowLetterCase();
+    void emptyWordsFallBackToEnglish();
     void shippedLanguagesHaveEveryWord();
     void commandLine_data();
     void commandLine();
@@ -28,6 +29,8 @@ private slots:
     void runsWhatLiesOnTheCd();
     void offersOnlyWhatApplies_data();
     void offersOnlyWhatApplies();
+    void opensOnlyWebAddresses_data();
+    void opensOnlyWebAddresses();
     void copiesFileAndFolder();
     void findsInfoAndScreenshot();
 };
@@ -37,12 +40,19 @@ class WindowTest final : public QObject {
 private slots:
     void showsItemsUnderCategoriesWithTypeIcons();
     void wordsOfTheWindowFollowLetterCase();
+    void drawsTheDesign();
     void startsWithoutCrash_data();
     void startsWithoutCrash();
     void keyboardWorks();
     void splashHasItsFrame();
     void buttonsRunTheCommands();
     void screenshotMode();
+};
+
+class EndToEndTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void builtCdShowsItsItems();
 };
 
 }  // namespace rnvtest

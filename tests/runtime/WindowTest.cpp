@@ -1,3 +1,9 @@
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "CdFixture.h"
 #include "Damage.h"
 #include "DetailsView.h"
@@ -7,12 +13,6 @@
 #include "MenuWindow.h"
 #include "RuntimeTests.h"
 #include "SplashScreen.h"
-
-#include <QImage>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace rnvtest {
 
@@ -106,6 +106,49 @@ void WindowTest::wordsOfTheWindowFollowLetterCase()
         // Captions are the user's own text and keep their case.
         QCOMPARE(window->categoryList()->item(0)->text(), QString("Games"));
     }
+}
+
+void WindowTest::drawsTheDesign()
+{
+    CdFixture cd(sampleCategories());
+    auto shoot = [&](const std::string& design) {
+        cd.writeCfgFile("design.cfg", design);
+        FakeDesktop::Log log;
+        auto window = makeWindow(cd, log);
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
+        struct Shot {
+            QImage image;
+            QPoint inCategoryBox;
+            QPoint inQuitButton;
+        } shot{window->grab().toImage(), {}, {}};
+        const QRect box = window->box(0)->geometry();
+        shot.inCategoryBox = QPoint(box.center().x(), box.bottom() - 10);
+        shot.inQuitButton = window->button(rnv::Action::Quit)->geometry().topLeft() + QPoint(6, 4);
+        return shot;
+    };
+    auto near = [](QRgb a, QColor b) {
+        return std::abs(qRed(a) - b.red()) < 12 && std::abs(qGreen(a) - b.green()) < 12 && std::abs(qBlue(a) - b.blue()) < 12;
+    };
+
+    const auto gradient = shoot("[Back]\r\nbc=clRed\r\nbec=clBlue\r\n[Boxes]\r\nboxc_c=clLime\r\n"
+                                "[Buttons]\r\nbtnc=clYellow\r\nbtnec=clYellow\r\n");
+    QVERIFY(near(gradient.image.pixel(1, 1), Qt::red));
+    QVERIFY(near(gradient.image.pixel(1, gradient.image.height() - 2), Qt::blue));
+    QVERIFY(near(gradient.image.pixel(gradient.inCategoryBox), Qt::green));
+    QVERIFY(near(gradient.image.pixel(gradient.inQuitButton), Qt::yellow));
+
+    // Pictures: a tiled background and a button picture, from CFG/ under the build's names.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(QColor(0, 128, 128));
+    QVERIFY(picture.save(QString::fromStdString((cd.cfg() / "back.bmp").string()), "BMP"));
+    picture.fill(QColor(128, 0, 128));
+    QVERIFY(picture.save(QString::fromStdString((cd.cfg() / "button.bmp").string()), "BMP"));
+    const auto pictures = shoot("[general]\r\ndesign_mode=bmp\r\nbutton_mode=bmp\r\n[Back]\r\nbmpalone=sea.bmp\r\n"
+                                "tile_mode=tmtile\r\n[Boxes]\r\nboxc_bmp=1\r\n[Buttons]\r\nbtnbw=0\r\n");
+    QVERIFY(near(pictures.image.pixel(1, 1), QColor(0, 128, 128)));
+    QVERIFY(near(pictures.image.pixel(pictures.inCategoryBox), QColor(0, 128, 128)));
+    QVERIFY(near(pictures.image.pixel(pictures.inQuitButton), QColor(128, 0, 128)));
 }
 
 void WindowTest::startsWithoutCrash_data()

@@ -1,7 +1,7 @@
-#include "RuntimeTests.h"
-
 #include <QApplication>
 #include <QTest>
+
+#include "RuntimeTests.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +17,10 @@ int main(int argc, char* argv[])
     }
     {
         rnvtest::WindowTest t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
+    {
+        rnvtest::EndToEndTest t;
         failed += QTest::qExec(&t, argc, argv);
     }
     return failed == 0 ? 0 : 1;
