@@ -1,10 +1,76 @@
 #include "Cli.h"
 
+#include "CliContext.h"
 #include "app/AppInfo.h"
+#include "app/BaseDirectory.h"
+#include "i18n/Settings.h"
+#include "profile/ProfileFile.h"
+#include "util/Fs.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace qv::cli {
 
+bool CommandArgs::has(std::string_view flag) const
+{
+    return std::find(flags.begin(), flags.end(), flag) != flags.end();
+}
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> table{
+        {"show", "PROJECT", "print a project's header and its items",
+         "Prints cdname, rootname, categories (the resolved category file) and design (the resolved design\n"
+         "file), each followed by a TAB and its value, then one line per item row: the twelve fields in\n"
+         "field order (Name, File Name, CD Path, Serial, CD Size, HD Size, Description, Category, Copy,\n"
+         "File Source Location, Homepage, Execute) separated by TABs.\n",
+         {}, 1, 1, runShow},
+        {"build", "PROJECT OUTDIR [--run]", "build the CD folder of a project into OUTDIR",
+         "Writes rnv.exe, autorun.inf and CFG/ with every file the menu runtime reads into OUTDIR, as the\n"
+         "Build command does with OUTDIR chosen. --run starts the menu runtime afterwards.\n",
+         {"--run"}, 2, 2, runBuild},
+        {"check", "PROJECT [--save]", "check a project's items against the disk",
+         "Re-points items whose files moved below the project folder (the first place found when there are\n"
+         "several) and removes items whose files are gone. Prints one line per removed item:\n"
+         "  removed<TAB>number<TAB>Name<TAB>File Name<TAB>CD Path<TAB>File Source Location\n"
+         "and per re-pointed item:\n"
+         "  replaced<TAB>number<TAB>Name<TAB>File Name<TAB>new CD Path<TAB>old CD Path<TAB>\n"
+         "  new File Source Location<TAB>old File Source Location\n"
+         "--save saves the project when anything changed.\n",
+         {"--save"}, 1, 1, runCheck},
+        {"export", "PROJECT FORMAT FILE", "export the item list (asc, cvs, html, doc, xls)",
+         "Writes the item table as the program shows it after start-up (the settings file's column order,\n"
+         "visibility and colours) as fixed-width text (asc), comma-separated values (cvs), HTML (html),\n"
+         "a Word document (doc) or an Excel workbook (xls).\n",
+         {}, 3, 3, runExport},
+        {"record", "PROJECT [--open]", "write the recording project of a built project folder",
+         "Lists the built project folder in the recording program's project format and writes\n"
+         "Files/burn vlx.cpj below the base directory; prints its path. --open opens it.\n",
+         {"--open"}, 1, 1, runRecord},
+        {"design", "IN.qvd OUT.qvd", "read a design file and write it again as the design editor writes it",
+         "Reads IN.qvd with every default and fallback of the design reader and writes it to OUT.qvd in the\n"
+         "fixed layout. A colour that can't be read is an error; nothing is written then.\n",
+         {}, 2, 2, runDesign},
+        {"demo", "DIR", "make a ready-to-build demo project below DIR",
+         "Makes DIR/cd, a project folder with a few small sample items in sub-folders (a text, a web page,\n"
+         "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
+         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n",
+         {}, 1, 1, runDemo},
+    };
+    return table;
+}
+
 namespace {
+
+const Command* findCommand(std::string_view name)
+{
+    for (const auto& c : commands()) {
+        if (name == c.name)
+            return &c;
+    }
+    return nullptr;
+}
 
 void printHelp(std::ostream& out)
 {
@@ -12,32 +78,108 @@ void printHelp(std::ostream& out)
         << "Authoring tool for autostart menus on data CDs.\n\n"
         << "Usage: Tovald [--base DIR] [--language N] [COMMAND ...]\n\n"
         << "Without a command the program window opens.\n\n"
-        << "Options:\n"
-        << "  --base DIR      base directory (default: the folder of Tovald, or QUENVAR_BASE)\n"
-        << "  --language N    interface language 1 English, 2 German, 3 Russian, 4 Spanish\n"
-        << "  --help          this text\n"
-        << "  --version       the version line\n";
+        << "Commands:\n";
+    for (const auto& c : commands())
+        out << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
+    out << "\nOptions (before the command):\n"
+        << "  --base DIR      base directory (default: QUENVAR_BASE, else the folder of Tovald)\n"
+        << "  --language N    1 English, 2 German, 3 Russian, 4 Spanish (default: the settings file's)\n"
+        << "  --help          this text; COMMAND --help describes one command\n"
+        << "  --version       the version line\n\n"
+        << "Exit status: 0 success, 1 the command failed, 2 wrong usage.\n";
+}
+
+void printCommandHelp(std::ostream& out, const Command& c)
+{
+    out << "Usage: Tovald [--base DIR] [--language N] " << c.name << " " << c.usage << "\n\n"
+        << c.summary << ".\n\n"
+        << c.details;
+}
+
+int usageError(std::ostream& err, const std::string& text)
+{
+    err << text << "\nTry Tovald --help.\n";
+    return kUsage;
 }
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const char* /*argv0*/)
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const char* argv0)
 {
-    if (args.empty()) {
-        err << "The program window is not available in this build; see --help.\n";
+    std::optional<std::filesystem::path> base;
+    std::optional<int> languageNumber;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h" || a == "help") {
+            if (i + 1 < args.size()) {
+                if (const Command* c = findCommand(args[i + 1])) {
+                    printCommandHelp(out, *c);
+                    return kOk;
+                }
+            }
+            printHelp(out);
+            return kOk;
+        }
+        if (a == "--version") {
+            out << kVersionLine << "\n";
+            return kOk;
+        }
+        if (a == "--base" || a == "--language") {
+            if (i + 1 >= args.size())
+                return usageError(err, a + " needs a value.");
+            const std::string& value = args[++i];
+            if (a == "--base") {
+                base = pathFromText(value);
+            } else {
+                std::int32_t n = 0;
+                if (!ProfileFile::parseInteger(value, n) || n < 1 || n > 4)
+                    return usageError(err, "--language takes 1, 2, 3 or 4.");
+                languageNumber = n;
+            }
+            continue;
+        }
+        break;
+    }
+    if (i >= args.size()) {
+        err << "The program window is not part of this build; see Tovald --help for the commands.\n";
         return kUsage;
     }
-    const std::string& first = args.front();
-    if (first == "--help" || first == "-h" || first == "help") {
-        printHelp(out);
-        return kOk;
+
+    const Command* command = findCommand(args[i]);
+    if (!command)
+        return usageError(err, "Unknown command: " + args[i]);
+
+    CommandArgs cargs;
+    for (std::size_t k = i + 1; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--help" || a == "-h") {
+            printCommandHelp(out, *command);
+            return kOk;
+        }
+        if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            if (std::find_if(command->allowedFlags.begin(), command->allowedFlags.end(),
+                             [&](const char* f) { return a == f; }) == command->allowedFlags.end())
+                return usageError(err, std::string("Unknown option for ") + command->name + ": " + a);
+            cargs.flags.push_back(a);
+        } else {
+            cargs.positional.push_back(a);
+        }
     }
-    if (first == "--version") {
-        out << kVersionLine << "\n";
-        return kOk;
+    if (cargs.positional.size() < command->minArgs || cargs.positional.size() > command->maxArgs)
+        return usageError(err, std::string("Usage: Tovald ") + command->name + " " + command->usage);
+
+    const auto baseDir = resolveBaseDirectory(argv0, base);
+    int number = languageNumber.value_or(loadLanguageNumber(settingsFile(baseDir)));
+    if (number < 1 || number > 4)
+        number = 1;
+    CliContext ctx(baseDir, Language::load(baseDir, number), out, err);
+    try {
+        return command->run(ctx, cargs);
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return kFailed;
     }
-    err << "Unknown command: " << first << "\nTry Tovald --help.\n";
-    return kUsage;
 }
 
 }  // namespace qv::cli

@@ -3,6 +3,8 @@
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
 
+#include <exception>
+
 namespace qv {
 
 MainWindowModel::MainWindowModel(std::filesystem::path baseDir, TMainDaten& data, Ui& ui)
@@ -112,6 +114,17 @@ bool MainWindowModel::runKey(std::string_view key)
 
 void MainWindowModel::dispatch(CommandId id)
 {
+    // An error no command handles ends that command with an error box; the
+    // program goes on (a failed profile write, for one).
+    try {
+        dispatchUnguarded(id);
+    } catch (const std::exception& e) {
+        m_ui.messageBox({std::string(), e.what()}, MsgKind::Error, MsgButtons::Ok);
+    }
+}
+
+void MainWindowModel::dispatchUnguarded(CommandId id)
+{
     switch (id) {
     case CommandId::ToolBar1:
     case CommandId::ToolBar2:
@@ -147,7 +160,7 @@ void MainWindowModel::dispatch(CommandId id)
 void MainWindowModel::settingsClick()
 {
     m_ui.playClick();
-    if (m_modified) {
+    if (modified()) {
         const MsgResult answer = m_ui.messageBox(m_language.message("M23"), MsgKind::Confirmation, MsgButtons::YesNo);
         if (answer == MsgResult::Yes && m_hooks.save)
             m_hooks.save();

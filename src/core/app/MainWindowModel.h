@@ -21,6 +21,8 @@ namespace qv {
 struct MainWindowHooks {
     // The Save command of the project (saveClick); the Exit command runs it on Yes to M23.
     std::function<void()> save;
+    // The project's modified flag where the project keeps it; the frame's own flag otherwise.
+    std::function<bool()> modified;
     // Start-up: 13 columns and 2 rows in the item table. It runs after the
     // language has set the heading row, which it keeps.
     std::function<void()> prepareTable;
@@ -34,9 +36,9 @@ struct MainWindowHooks {
     // After load settings: the table takes, in this order, its grid mode (so
     // Column Move is accepted before a column is hidden), colours, column
     // visibility by field and the widths of the columns not hidden.
-    std::function<void(const GridLayout&)> applyGrid;
+    std::function<void(const GridSettings&)> applyGrid;
     // Before save settings: the table fills in its layout.
-    std::function<void(GridLayout&)> fillGrid;
+    std::function<void(GridSettings&)> fillGrid;
     // Start-up step 8: the loader's transient flags.
     std::function<void()> clearLoaderFlags;
     // Start-up step 9: the welcome screen, shown modally.
@@ -92,7 +94,7 @@ public:
     void setProjectFolder(std::string folder) { m_projectFolder = std::move(folder); }
     const std::string& projectFolder() const { return m_projectFolder; }
     void setModified(bool modified) { m_modified = modified; }
-    bool modified() const { return m_modified; }
+    bool modified() const { return m_hooks.modified ? m_hooks.modified() : m_modified; }
     void setWizardRunning(bool running) { m_wizardRunning = running; }
     bool wizardRunning() const { return m_wizardRunning; }
     bool projectOpen() const { return m_commands.projectOpen(); }
@@ -122,6 +124,7 @@ private:
     void applyLanguage(int number, bool fromSettings);
     void titleFromLanguage();
     void dispatch(CommandId id);
+    void dispatchUnguarded(CommandId id);
     void saveSettingsNow();
 
     std::filesystem::path m_baseDir;

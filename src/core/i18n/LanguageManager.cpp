@@ -14,13 +14,17 @@ void LanguageManager::apply(int number, Ui& ui)
 {
     m_waitPicture = waitPicture(number);
     ui.showWait();
+    // The wait window goes away even when a window fails to relabel itself.
+    struct CloseWait {
+        Ui& ui;
+        ~CloseWait() { ui.closeWait(); }
+    } closeWait{ui};
     Language next = Language::load(m_baseDir, number);
     m_previous = std::move(m_current);
     m_current = std::move(next);
     m_applied = true;
     for (const Listener& listener : m_listeners)
         listener(m_current, m_previous);
-    ui.closeWait();
 }
 
 bool LanguageManager::choose(int number, Ui& ui)
@@ -43,22 +47,22 @@ std::filesystem::path LanguageManager::waitPicture(int number) const
     return m_baseDir / "Files" / (number == 2 ? "wait_2.bmp" : "wait_1.bmp");
 }
 
-std::array<std::string, kToolButtonCount> LanguageManager::readButtonCaptions() const
+std::array<std::string, kToolButtons> LanguageManager::readButtonCaptions() const
 {
-    std::array<std::string, kToolButtonCount> captions;
+    std::array<std::string, kToolButtons> captions;
     if (!m_applied)
         return captions;
     ProfileBatch batch;
     const ProfileFile file(Language::fileOf(m_baseDir, m_current.number()), &batch);
-    for (int i = 0; i < kToolButtonCount; ++i)
+    for (int i = 0; i < kToolButtons; ++i)
         captions[static_cast<std::size_t>(i)] = file.readString("Main", "E" + std::to_string(2 * i + 1), "");
     return captions;
 }
 
-std::array<std::string, kToolButtonCount> LanguageManager::buttonHints() const
+std::array<std::string, kToolButtons> LanguageManager::buttonHints() const
 {
-    std::array<std::string, kToolButtonCount> hints;
-    for (int i = 0; i < kToolButtonCount; ++i)
+    std::array<std::string, kToolButtons> hints;
+    for (int i = 0; i < kToolButtons; ++i)
         hints[static_cast<std::size_t>(i)] = m_current.windowText("Main", "E" + std::to_string(2 * i + 2));
     return hints;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ToolButtons.h"
 #include "app/Ui.h"
 #include "i18n/Language.h"
 
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace qv {
-
-// The twenty tool buttons of the main window, in the order of their caption
-// and hint keys (E1/E2 for new, E3/E4 for zGradBtn1, ... E39/E40).
-inline constexpr int kToolButtonCount = 20;
 
 // Window titles that applying a language sets: T1..T12, T13 (main window
 // without a project), T14 (welcome screen), T17 (wizard), T59 (folder chooser).
@@ -85,9 +82,9 @@ public:
 
     // The tool button captions E1, E3, ... E39 of section Main, read from the
     // current language's file at the moment of the call.
-    std::array<std::string, kToolButtonCount> readButtonCaptions() const;
+    std::array<std::string, kToolButtons> readButtonCaptions() const;
     // The hints E2, E4, ... E40 of the language applied.
-    std::array<std::string, kToolButtonCount> buttonHints() const;
+    std::array<std::string, kToolButtons> buttonHints() const;
     // E168..E171: the names of the four languages.
     std::string languageName(int number) const;
 

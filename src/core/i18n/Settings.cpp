@@ -33,7 +33,7 @@ void writeTrueFalse(ProfileFile& f, const char* key, bool value)
 
 }  // namespace
 
-GridLayout::GridLayout()
+GridSettings::GridSettings()
 {
     headingNames.fill("Failed");
     visibility.fill(ColumnVisibility::Visible);

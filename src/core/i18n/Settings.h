@@ -25,7 +25,7 @@ inline constexpr int kGridFields = 12;
 
 // The item table's layout as the settings file keeps it. The table fills it
 // before a save and reads it after a load; it owns the columns themselves.
-struct GridLayout {
+struct GridSettings {
     // celld_1..celld_12: the English field name of the heading at column
     // position n, written at save; loadHeadingNames gives the raw texts
     // ("Failed" when missing).
@@ -41,7 +41,7 @@ struct GridLayout {
     ColourValue color1 = rgbColour(0xC0, 0xC0, 0xC0);  // clSilver
     ColourValue color2 = rgbColour(0xFF, 0xFF, 0xFF);  // clWhite
 
-    GridLayout();
+    GridSettings();
 };
 
 // One band of the tool bar area.
@@ -95,7 +95,7 @@ struct Settings {
     bool showWelcome = true;
     bool showTip = true;
     bool showBack = true;
-    GridLayout grid;
+    GridSettings grid;
     WindowPlacement window;
     ToolbarLayout toolbars;
     std::array<std::string, 16> customColours = defaultCustomColours();

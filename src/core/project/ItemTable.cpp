@@ -409,8 +409,12 @@ void ItemTable::reorderItemRows(std::span<const std::uint32_t> order)
     std::vector<std::unique_ptr<Row>> rows;
     rows.reserve(m_rows.size());
     rows.push_back(std::move(m_rows[0]));
-    for (const std::uint32_t i : order)
-        rows.push_back(std::move(m_rows.at(i + 1)));
+    for (const std::uint32_t i : order) {
+        std::unique_ptr<Row>& row = m_rows.at(i + 1);
+        if (!row)
+            throw std::invalid_argument("item row order names a row twice");
+        rows.push_back(std::move(row));
+    }
     m_rows = std::move(rows);
 }
 
@@ -421,12 +425,18 @@ void ItemTable::removeCurrentRow()
     } else {
         // Only the twelve field cells move up; column 0 keeps its place.
         const auto r = static_cast<std::size_t>(m_cursorRow);
+        const bool column0Used = std::any_of(m_rows.begin() + static_cast<std::ptrdiff_t>(r), m_rows.end(),
+                                             [](const auto& row) { return !(*row)[0].empty(); });
         std::vector<std::string> fixed;
-        for (std::size_t i = r; i < m_rows.size(); ++i)
-            fixed.push_back(std::move((*m_rows[i])[0]));
+        if (column0Used) {
+            for (std::size_t i = r; i < m_rows.size(); ++i)
+                fixed.push_back(std::move((*m_rows[i])[0]));
+        }
         m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(r));
-        for (std::size_t i = r; i < m_rows.size(); ++i)
-            (*m_rows[i])[0] = std::move(fixed[i - r]);
+        if (column0Used) {
+            for (std::size_t i = r; i < m_rows.size(); ++i)
+                (*m_rows[i])[0] = std::move(fixed[i - r]);
+        }
         setCurrentRow(m_cursorRow);
     }
     m_modified = true;

@@ -216,6 +216,28 @@ void writeProjectFile(const std::filesystem::path& path, const ProjectHeader& he
         fail("Cannot write %s", path);
 }
 
+std::string projectFileBytes(const ProjectHeader& header, const std::vector<ItemFieldTexts>& items,
+                             const std::vector<std::string>& categories, const YesNoWords& words)
+{
+    return recordBytes(header, items, categories, words);
+}
+
+ProjectFileContents decodeProjectFile(std::string_view bytes, const std::vector<std::string>& categories,
+                                      const std::filesystem::path& path)
+{
+    const std::size_t n = bytes.size() / ProjectRecord::kSize;
+    if (n == 0)
+        fail("%s is not a project file", path);
+    ProjectFileContents contents;
+    contents.header = headerFromRecord(ProjectRecord::decode(bytes));
+    contents.items.reserve(n - 1);
+    for (std::size_t i = 1; i < n; ++i)
+        contents.items.push_back(itemFromRecord(ProjectRecord::decode(bytes.substr(i * ProjectRecord::kSize)), categories));
+    if (contents.items.size() == 1 && contents.items.front()[0].empty())
+        contents.items.front() = ItemFieldTexts{};
+    return contents;
+}
+
 void writeProjectHeader(const std::filesystem::path& path, const ProjectHeader& header, std::size_t itemCount)
 {
     auto bytes = readFileBytes(path);

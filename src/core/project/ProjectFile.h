@@ -78,6 +78,17 @@ void writeProjectFile(const std::filesystem::path& path, const ProjectHeader& he
                       const std::vector<ItemFieldTexts>& items, const std::vector<std::string>& categories,
                       const YesNoWords& words);
 
+// The bytes writeProjectFile writes, for callers that put the same content
+// into more than one file.
+std::string projectFileBytes(const ProjectHeader& header, const std::vector<ItemFieldTexts>& items,
+                             const std::vector<std::string>& categories, const YesNoWords& words);
+
+// Header and item records of a project file held in memory, read as
+// readProjectFile reads a file. Raises ProjectFileError (naming path) when
+// bytes hold no whole record.
+ProjectFileContents decodeProjectFile(std::string_view bytes, const std::vector<std::string>& categories,
+                                      const std::filesystem::path& path = {});
+
 // Rewrites only record 0 of an existing project file. Raises ProjectFileError.
 void writeProjectHeader(const std::filesystem::path& path, const ProjectHeader& header, std::size_t itemCount);
 

@@ -332,6 +332,254 @@ std::vector<std::string_view> columnCells(const ItemTable& table, int column)
     return cells;
 }
 
+// When no two cells are each greater than the other from above, a pair of
+// cells changes its order at most once (only a swap of the two as neighbours
+// changes it, and the swap back would need the other one greater), so the
+// passes end, and they end where an insertion sort with the same comparison
+// ends: each cell, taken in table order, climbs over the cells above it while
+// the one above is greater. The climb is found in a balanced tree (an implicit
+// treap whose subtrees know their smallest text, number and day) in O(log n).
+class InsertionTree {
+public:
+    enum Cls : std::uint8_t { Number, Text, Date, Passive };
+
+    struct Cells {
+        std::vector<std::uint8_t> cls;
+        std::vector<double> number;  // for Number cells
+        std::vector<double> day;     // for every cell: how a date above reads it
+    };
+
+    InsertionTree(std::span<const std::string_view> cells, Cells classes)
+        : m_cells(cells), m_c(std::move(classes)), m_nodes(cells.size())
+    {
+    }
+
+    std::vector<std::uint32_t> run()
+    {
+        for (std::uint32_t i = 0; i < m_nodes.size(); ++i) {
+            m_nodes[i].priority = static_cast<std::uint32_t>(mix(i));
+            update(static_cast<int>(i));
+            const int place = climbTarget(i);
+            auto [left, right] = split(m_root, place);
+            m_root = merge(merge(left, static_cast<int>(i)), right);
+        }
+        std::vector<std::uint32_t> order;
+        order.reserve(m_nodes.size());
+        inorder(m_root, order);
+        return order;
+    }
+
+private:
+    struct Node {
+        int left = -1;
+        int right = -1;
+        std::uint32_t priority = 0;
+        int size = 1;
+        int passive = 0;  // passive cells in the subtree
+        int numbers = 0;  // number cells in the subtree
+        double minNumber = 0;
+        double minDay = 0;
+        bool hasDay = false;
+        int minText = -1;  // the text cell with the smallest bytes in the subtree
+    };
+
+    int size(int t) const { return t < 0 ? 0 : m_nodes[static_cast<std::size_t>(t)].size; }
+
+    void update(int t)
+    {
+        Node& n = m_nodes[static_cast<std::size_t>(t)];
+        const auto self = static_cast<std::size_t>(t);
+        const std::uint8_t cls = m_c.cls[self];
+        n.size = 1;
+        n.passive = cls == Passive ? 1 : 0;
+        n.numbers = cls == Number ? 1 : 0;
+        n.minNumber = cls == Number ? m_c.number[self] : 0;
+        n.hasDay = cls == Date;
+        n.minDay = cls == Date ? m_c.day[self] : 0;
+        n.minText = cls == Text ? t : -1;
+        for (const int c : {n.left, n.right}) {
+            if (c < 0)
+                continue;
+            const Node& k = m_nodes[static_cast<std::size_t>(c)];
+            n.size += k.size;
+            n.passive += k.passive;
+            if (k.numbers > 0 && (n.numbers == 0 || k.minNumber < n.minNumber))
+                n.minNumber = k.minNumber;
+            n.numbers += k.numbers;
+            if (k.hasDay && (!n.hasDay || k.minDay < n.minDay))
+                n.minDay = k.minDay;
+            n.hasDay = n.hasDay || k.hasDay;
+            if (k.minText >= 0 && (n.minText < 0 || m_cells[static_cast<std::size_t>(k.minText)] <
+                                                         m_cells[static_cast<std::size_t>(n.minText)]))
+                n.minText = k.minText;
+        }
+    }
+
+    // Whether a subtree holds a cell that stops x's climb (one that is not
+    // greater than x when it stands above it).
+    bool holdsStop(int t, std::uint32_t x) const
+    {
+        if (t < 0)
+            return false;
+        const Node& n = m_nodes[static_cast<std::size_t>(t)];
+        if (n.passive > 0)
+            return true;
+        if (n.minText >= 0 && m_cells[static_cast<std::size_t>(n.minText)] <= m_cells[x])
+            return true;
+        if (n.hasDay && n.minDay <= m_c.day[x])
+            return true;
+        if (m_c.cls[x] == Number)
+            return n.numbers > 0 && n.minNumber <= m_c.number[x];
+        return n.numbers > 0;
+    }
+
+    bool stops(std::uint32_t above, std::uint32_t x) const
+    {
+        switch (m_c.cls[above]) {
+        case Passive:
+            return true;
+        case Number:
+            return m_c.cls[x] != Number || m_c.number[above] <= m_c.number[x];
+        case Date:
+            return m_c.day[above] <= m_c.day[x];
+        default:
+            return m_cells[above] <= m_cells[x];
+        }
+    }
+
+    // The number of cells above the place where x comes to rest: just below the
+    // lowest stopping cell, or at the top.
+    int climbTarget(std::uint32_t x) const
+    {
+        int t = m_root;
+        int offset = 0;
+        while (t >= 0) {
+            const Node& n = m_nodes[static_cast<std::size_t>(t)];
+            if (holdsStop(n.right, x)) {
+                offset += size(n.left) + 1;
+                t = n.right;
+            } else if (stops(static_cast<std::uint32_t>(t), x)) {
+                return offset + size(n.left) + 1;
+            } else {
+                t = n.left;
+            }
+        }
+        return 0;
+    }
+
+    std::pair<int, int> split(int t, int count)
+    {
+        if (t < 0)
+            return {-1, -1};
+        Node& n = m_nodes[static_cast<std::size_t>(t)];
+        if (size(n.left) < count) {
+            auto [l, r] = split(n.right, count - size(n.left) - 1);
+            m_nodes[static_cast<std::size_t>(t)].right = l;
+            update(t);
+            return {t, r};
+        }
+        auto [l, r] = split(n.left, count);
+        m_nodes[static_cast<std::size_t>(t)].left = r;
+        update(t);
+        return {l, t};
+    }
+
+    int merge(int a, int b)
+    {
+        if (a < 0)
+            return b;
+        if (b < 0)
+            return a;
+        if (m_nodes[static_cast<std::size_t>(a)].priority > m_nodes[static_cast<std::size_t>(b)].priority) {
+            const int r = merge(m_nodes[static_cast<std::size_t>(a)].right, b);
+            m_nodes[static_cast<std::size_t>(a)].right = r;
+            update(a);
+            return a;
+        }
+        const int l = merge(a, m_nodes[static_cast<std::size_t>(b)].left);
+        m_nodes[static_cast<std::size_t>(b)].left = l;
+        update(b);
+        return b;
+    }
+
+    void inorder(int t, std::vector<std::uint32_t>& out) const
+    {
+        std::vector<int> stack;
+        while (t >= 0 || !stack.empty()) {
+            while (t >= 0) {
+                stack.push_back(t);
+                t = m_nodes[static_cast<std::size_t>(t)].left;
+            }
+            t = stack.back();
+            stack.pop_back();
+            out.push_back(static_cast<std::uint32_t>(t));
+            t = m_nodes[static_cast<std::size_t>(t)].right;
+        }
+    }
+
+    std::span<const std::string_view> m_cells;
+    Cells m_c;
+    std::vector<Node> m_nodes;
+    int m_root = -1;
+};
+
+// The classes for InsertionTree, or nothing when two cells may each be greater
+// than the other from above. Numbers, unreadable numbers and texts never are
+// (a number above anything but a number counts as equal); only a date above a
+// text that reads as an earlier day while the text's bytes sort after the
+// date's can be, and a text that reads as a number would make one more case.
+std::optional<InsertionTree::Cells> insertionClasses(std::span<const std::string_view> cells,
+                                                     const CellComparison& cmp)
+{
+    const std::size_t n = cells.size();
+    InsertionTree::Cells c;
+    c.cls.resize(n);
+    c.number.assign(n, 0.0);
+    c.day.resize(n);
+    std::vector<std::uint32_t> texts;
+    std::vector<std::uint32_t> dates;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view cell = cells[i];
+        const CellComparison::Kind kind = cmp.kindOf(cell);
+        const auto v = cmp.number(cell);
+        c.day[i] = cmp.date(cell);
+        switch (kind) {
+        case CellComparison::Kind::Number:
+            c.cls[i] = v ? InsertionTree::Number : InsertionTree::Passive;
+            c.number[i] = v.value_or(0.0);
+            break;
+        case CellComparison::Kind::Date:
+            if (v)
+                return std::nullopt;
+            c.cls[i] = InsertionTree::Date;
+            dates.push_back(static_cast<std::uint32_t>(i));
+            break;
+        case CellComparison::Kind::Text:
+            if (v)
+                return std::nullopt;
+            c.cls[i] = InsertionTree::Text;
+            texts.push_back(static_cast<std::uint32_t>(i));
+            break;
+        }
+    }
+    if (dates.empty() || texts.empty())
+        return c;
+    // For each date: the greatest bytes among the texts of an earlier day.
+    std::sort(texts.begin(), texts.end(), [&](std::uint32_t a, std::uint32_t b) { return c.day[a] < c.day[b]; });
+    std::vector<std::string_view> greatest(texts.size());
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        greatest[k] = k == 0 ? cells[texts[0]] : std::max(greatest[k - 1], cells[texts[k]]);
+    for (const std::uint32_t d : dates) {
+        const auto earlier = static_cast<std::size_t>(
+            std::lower_bound(texts.begin(), texts.end(), c.day[d],
+                             [&](std::uint32_t t, double day) { return c.day[t] < day; }) -
+            texts.begin());
+        if (earlier > 0 && greatest[earlier - 1] > cells[d])
+            return std::nullopt;
+    }
+    return c;
+}
+
 }  // namespace
 
 bool isConsistentOrder(std::span<const std::string_view> cells, const CellComparison& cmp)
@@ -339,11 +587,23 @@ bool isConsistentOrder(std::span<const std::string_view> cells, const CellCompar
     return consistentKeys(cells, cmp).has_value();
 }
 
+PassMethod passMethod(std::span<const std::string_view> cells, const CellComparison& cmp)
+{
+    if (consistentKeys(cells, cmp))
+        return PassMethod::StableSort;
+    if (insertionClasses(cells, cmp))
+        return PassMethod::InsertionTree;
+    return PassMethod::LiteralPasses;
+}
+
 std::vector<std::uint32_t> passOrder(std::span<const std::string_view> cells, const CellComparison& cmp)
 {
     const auto keys = consistentKeys(cells, cmp);
-    if (!keys)
+    if (!keys) {
+        if (auto classes = insertionClasses(cells, cmp))
+            return InsertionTree(cells, std::move(*classes)).run();
         return literalPassOrder(cells, cmp);
+    }
     std::vector<std::uint32_t> order = identity(cells.size());
     std::stable_sort(order.begin(), order.end(),
                      [&](std::uint32_t a, std::uint32_t b) { return keyLess(*keys, cells, a, b); });

@@ -20,9 +20,17 @@ namespace TableSort {
 // stable sort gives exactly the result of the passes.
 bool isConsistentOrder(std::span<const std::string_view> cells, const CellComparison& cmp);
 
+// How passOrder gets its result for these cells: a stable sort (consistent
+// order), an insertion climb in a balanced tree (no two cells each greater
+// than the other from above, so the passes end where an insertion sort ends),
+// or the passes themselves.
+enum class PassMethod { StableSort, InsertionTree, LiteralPasses };
+PassMethod passMethod(std::span<const std::string_view> cells, const CellComparison& cmp);
+
 // Exactly the order that repeated passes give which swap two neighbours when
-// the upper one is greater, until a pass swaps nothing. O(n log n) when the
-// order is consistent; otherwise the passes themselves run. Cells whose
+// the upper one is greater, until a pass swaps nothing. O(n log n) unless a
+// date above a text and the text above the date would both swap; only then
+// the passes themselves run (quadratic). Cells whose
 // comparison contradicts itself (a date above a text that sorts after it, say)
 // can make the passes go round for ever: the order returned is then the first
 // one the passes come back to.

@@ -56,7 +56,7 @@ TEST_F(MainWindowModelTest, StartUpReadsTheWindowThenLanguageThenSettings)
     model.hooks().headingsFromSettings = [&](const Language& now, const std::array<std::string, kGridFields>& names) {
         steps.push_back("headings " + std::to_string(now.number()) + " " + names[0] + ", " + names[1]);
     };
-    model.hooks().applyGrid = [&](const GridLayout& g) {
+    model.hooks().applyGrid = [&](const GridSettings& g) {
         steps.push_back(g.visibility[1] == ColumnVisibility::Hidden ? "grid hidden 2" : "grid");
     };
     model.hooks().showWelcome = [&] { steps.push_back("welcome"); };
@@ -172,7 +172,7 @@ TEST_F(MainWindowModelTest, ClosingOtherwiseDoesNotAskAndSavesTheSettings)
 {
     model.firstShow();
     openProject();
-    model.hooks().fillGrid = [](GridLayout& g) { g.headingNames[0] = "File Name"; };
+    model.hooks().fillGrid = [](GridSettings& g) { g.headingNames[0] = "File Name"; };
     model.close();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(saves, 0);
@@ -251,6 +251,25 @@ TEST_F(MainWindowModelTest, CommandsRunOnlyWhileEnabledAndKeyMenuAndButtonShareT
     EXPECT_EQ(jumps, 3);
     EXPECT_FALSE(model.runButton(ToolButton::Settings));
     EXPECT_FALSE(model.closed());
+}
+
+TEST_F(MainWindowModelTest, AnErrorNoCommandHandlesEndsItWithAnErrorBox)
+{
+    model.commands().enableProjectCommands();
+    model.setHandler(CommandId::CategoryEditor, [&] { throw ProfileWriteError(base / "genre" / "a.qvc"); });
+    EXPECT_TRUE(model.run(CommandId::CategoryEditor));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+    EXPECT_EQ(ui.messages[0].message.text, "nach " + pathText(base / "genre" / "a.qvc") + " kann nicht geschrieben werden");
+    EXPECT_FALSE(model.closed());
+
+    // A save that fails on the way out keeps the program open, so the changes aren't lost.
+    model.setModified(true);
+    model.hooks().save = [&] { throw ProfileWriteError(base / "p.qvp"); };
+    ui.messageAnswers.push_back(MsgResult::Yes);
+    model.run(CommandId::Exit);
+    EXPECT_FALSE(model.closed());
+    EXPECT_EQ(ui.messageKeys().back(), "nach " + pathText(base / "p.qvp") + " kann nicht geschrieben werden");
 }
 
 TEST(ShippedHelpFiles, HaveAnAnchorForEveryTopic)

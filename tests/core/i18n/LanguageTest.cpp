@@ -192,6 +192,14 @@ TEST_F(LanguageManagerTest, ChoosingTheLanguageInUseReadsNothing)
     EXPECT_EQ(ui.waitShown, 1);
 }
 
+TEST_F(LanguageManagerTest, WaitWindowClosesWhenAWindowFailsToRelabel)
+{
+    manager.addListener([](const Language&, const Language&) { throw std::runtime_error("relabel failed"); });
+    EXPECT_THROW(manager.apply(1, ui), std::runtime_error);
+    EXPECT_EQ(ui.waitShown, 1);
+    EXPECT_EQ(ui.waitClosed, 1);
+}
+
 TEST_F(LanguageManagerTest, WaitPictureFollowsTheLanguageBeingApplied)
 {
     std::filesystem::path shownWhileWaiting;

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 using namespace qv;
 
 namespace {
@@ -146,3 +150,39 @@ TEST(RegionalFormat, LocaleNamesGiveSeparatorsAndDatePattern)
     EXPECT_EQ(mixed.decimalSeparator, ',');
     EXPECT_EQ(mixed.dateOrder, O::MonthDayYear);
 }
+
+#if !defined(_WIN32)
+TEST(RegionalFormat, EnvironmentFollowsThePosixPrecedence)
+{
+    // Saved and restored so that the other tests of this program see the usual locale.
+    const auto saved = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const char* names[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+    std::optional<std::string> old[4];
+    for (int i = 0; i < 4; ++i)
+        old[i] = saved(names[i]);
+
+    unsetenv("LC_ALL");
+    setenv("LC_NUMERIC", "de_DE.UTF-8", 1);
+    unsetenv("LC_TIME");
+    setenv("LANG", "en_GB.UTF-8", 1);
+    RegionalFormat f = RegionalFormat::fromEnvironment();
+    EXPECT_EQ(f.decimalSeparator, ',');
+    EXPECT_EQ(f.dateOrder, RegionalFormat::DateOrder::DayMonthYear);
+    EXPECT_EQ(f.dateSeparator, '/');
+
+    setenv("LC_ALL", "en_US.UTF-8", 1);
+    f = RegionalFormat::fromEnvironment();
+    EXPECT_EQ(f.decimalSeparator, '.');
+    EXPECT_EQ(f.dateOrder, RegionalFormat::DateOrder::MonthDayYear);
+
+    for (int i = 0; i < 4; ++i) {
+        if (old[i])
+            setenv(names[i], old[i]->c_str(), 1);
+        else
+            unsetenv(names[i]);
+    }
+}
+#endif

@@ -73,7 +73,7 @@ TEST(ItemTable, CategoryColouringAlternatesOverRunsOfEqualCategories)
     };
     for (const Case& c : cases) {
         ItemTable table;
-        std::vector<ItemSpec> items;
+        std::vector<ItemCells> items;
         for (const auto& cat : c.categories)
             items.push_back({{FieldCategory, cat}});
         fillTable(table, items);
@@ -145,7 +145,7 @@ TEST(ItemTable, NormaliseTurnsEveryCopyAndExecuteIntoTheCurrentWords)
     for (const bool german : {false, true}) {
         ItemTable table;
         table.applyStartHeadings(german ? germanLanguage() : englishLanguage(), fieldOrderCelld());
-        std::vector<ItemSpec> items;
+        std::vector<ItemCells> items;
         for (const Case& c : cases)
             items.push_back({{FieldCopy, c.cell}, {FieldExecute, c.cell}});
         fillTable(table, items);

@@ -49,9 +49,9 @@ inline std::array<std::string, 12> fieldOrderCelld()
 }
 
 // Item rows given as (field, text) pairs; rows are appended after row 1, which is reused.
-using ItemSpec = std::vector<std::pair<int, std::string>>;
+using ItemCells = std::vector<std::pair<int, std::string>>;
 
-inline void fillTable(ItemTable& table, const std::vector<ItemSpec>& items)
+inline void fillTable(ItemTable& table, const std::vector<ItemCells>& items)
 {
     table.setRowCount(static_cast<int>(items.size()) + 1);
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/Ui.h"
+#include "check/ProjectCheck.h"
+#include "check/Tcheckform.h"
+#include "check/Tchecksform.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace qv {
+
+class ItemTable;
+class Language;
+
+// The main window's check command with its two windows, created once: the
+// location dialog (Tcheckform) for a file found in several folders and the
+// summary (Tchecksform) shown after every run.
+class CheckCommand final {
+public:
+    // language: the program's current language object, read at each run.
+    CheckCommand(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir);
+
+    // The Check button and menu entry: click sound, the check of every row,
+    // then the summary, shown modally whether or not its lists hold anything.
+    // projectFolder is the open project's rootname.
+    void checkClick(std::string_view projectFolder);
+
+    Tcheckform& locationDialog() { return m_location; }
+    Tchecksform& summary() { return m_summary; }
+    const CheckStats& stats() const { return m_check.stats(); }
+
+private:
+    Ui& m_ui;
+    ProjectCheck m_check;
+    Tcheckform m_location;
+    Tchecksform m_summary;
+};
+
+}  // namespace qv

@@ -1,0 +1,215 @@
+// Fills the runtime's model from the category file and the design file,
+// read by the same core readers the authoring program uses.
+#include "MenuData.h"
+
+#include <algorithm>
+#include <map>
+
+#include <QFontDatabase>
+
+#include "Painting.h"
+#include "app/TMainDaten.h"
+#include "categories/CategoryFile.h"
+#include "design/DesignFonts.h"
+#include "design/FontCatalogue.h"
+#include "design/FontRegistrar.h"
+#include "design/MenuDesign.h"
+#include "profile/ProfileBatch.h"
+#include "profile/ProfileFile.h"
+#include "util/Colour.h"
+#include "util/Fs.h"
+
+namespace rnv {
+
+namespace fs = std::filesystem;
+
+MenuLook::MenuLook()
+{
+    buttonText.effect = TextEffect::Sunken;
+    for (TextLook* t : {&categoryText, &fileText}) {
+        t->bold = true;
+        t->effect = TextEffect::Sunken;
+    }
+}
+
+std::vector<MenuCategory> readCategories(const fs::path& genreFile, const fs::path& cfg)
+{
+    std::vector<MenuCategory> categories;
+    for (const qv::CategoryFile::Record& r : qv::CategoryFile::read(genreFile))
+        categories.push_back({r.caption, findEntry(cfg, std::to_string(r.iconNumber) + ".ico"), {}});
+    return categories;
+}
+
+namespace {
+
+// Registers the design's own fonts for this process, but only files of the
+// CFG folder itself: a design file names its fonts by file name, and a name
+// like ..\..\x.ttf must not reach outside the CD.
+class CfgFontRegistrar final : public qv::FontRegistrar {
+public:
+    explicit CfgFontRegistrar(fs::path cfg)
+        : m_cfg(std::move(cfg))
+    {
+    }
+    bool addFont(const fs::path& file) override
+    {
+        std::error_code ec;
+        if (fs::weakly_canonical(file.parent_path(), ec) != fs::weakly_canonical(m_cfg, ec) || ec)
+            return false;
+        if (!fs::is_regular_file(file, ec))
+            return false;
+        const int id = QFontDatabase::addApplicationFont(toQString(file));
+        if (id < 0)
+            return false;
+        m_ids[file] = id;
+        return true;
+    }
+    void removeFont(const fs::path& file) override
+    {
+        // The window draws with these fonts for as long as it lives; a
+        // registration outlives the reader on purpose.
+        m_ids.erase(file);
+    }
+
+private:
+    fs::path m_cfg;
+    std::map<fs::path, int> m_ids;
+};
+
+TextEffect effectOf(qv::TextEffect e)
+{
+    switch (e) {
+    case qv::TextEffect::None:
+        return TextEffect::None;
+    case qv::TextEffect::Raised:
+        return TextEffect::Raised;
+    case qv::TextEffect::Sunken:
+        return TextEffect::Sunken;
+    case qv::TextEffect::Shadow:
+        return TextEffect::Shadow;
+    case qv::TextEffect::RaisedShadow:
+        return TextEffect::RaisedShadow;
+    case qv::TextEffect::SunkenShadow:
+        return TextEffect::SunkenShadow;
+    }
+    return TextEffect::None;
+}
+
+BoxPicture boxPictureOf(int value)
+{
+    return value == qv::kBoxPictureBackground ? BoxPicture::Background
+         : value == qv::kBoxPictureButton     ? BoxPicture::Button
+                                              : BoxPicture::None;
+}
+
+// Sizes outside this range come only from a damaged or hand-edited file.
+int fontSize(int size)
+{
+    return std::clamp(size, 4, 72);
+}
+
+std::string faceOr(const std::string& face, const char* fallback)
+{
+    return face.empty() ? std::string(fallback) : face;
+}
+
+TextLook textOf(const qv::TextLook& t, const std::string& face)
+{
+    TextLook out;
+    out.face = faceOr(face, "Arial");
+    out.size = fontSize(t.size);
+    out.bold = t.bold;
+    out.colour = t.colour;
+    out.light = t.light;
+    out.shadow = t.shadow;
+    out.effect = effectOf(t.effect);
+    return out;
+}
+
+}  // namespace
+
+MenuLook readLook(const fs::path& designFile)
+{
+    const fs::path cfg = designFile.parent_path();
+    qv::TMainDaten references;
+    const qv::FontconfigCatalogue catalogue;
+    CfgFontRegistrar registrar(cfg);
+    qv::DesignFonts fonts(catalogue, registrar);
+    qv::MenuDesign design(references, fonts);
+    try {
+        design.read(designFile);
+    } catch (const std::exception&) {
+        // A colour that is no colour keeps its default; the rest of the read stands.
+    }
+    const qv::DesignSettings& s = design.settings();
+
+    MenuLook look;
+    look.buttonMode = s.buttonMode;
+    look.backStart = s.backStart;
+    look.backEnd = s.backEnd;
+    switch (s.tileMode) {
+    case qv::TileMode::Center:
+        look.tileMode = TileMode::Center;
+        break;
+    case qv::TileMode::None:
+        look.tileMode = TileMode::None;
+        break;
+    case qv::TileMode::Stretch:
+        look.tileMode = TileMode::Stretch;
+        break;
+    case qv::TileMode::Tile:
+        look.tileMode = TileMode::Tile;
+        break;
+    }
+
+    look.buttonStart = s.buttonStart;
+    look.buttonEnd = s.buttonEnd;
+    look.buttonText.face = faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::Button)], "Arial");
+    look.buttonText.size = fontSize(s.buttonSize);
+    look.buttonText.bold = s.buttonBold;
+    look.buttonText.colour = s.buttonText;
+    look.buttonText.light = s.buttonTextLight;
+    look.buttonText.shadow = s.buttonTextShadow;
+    look.buttonText.effect = effectOf(s.buttonTextEffect);
+    look.buttonShadowDepth = s.buttonShadowDepth;
+    look.buttonBorderWidth = s.buttonBorderWidth;
+    look.buttonBorder = s.buttonBorder;
+    look.buttonShadow = s.buttonShadow;
+    look.buttonStyle = s.buttonStyle == qv::ButtonStyle::Inset   ? ButtonStyle::Inset
+                     : s.buttonStyle == qv::ButtonStyle::Offset ? ButtonStyle::Offset
+                                                                : ButtonStyle::Normal;
+    look.buttonEffect = s.buttonEffect == qv::ButtonEffect::ThreeD ? ButtonEffect::ThreeD : ButtonEffect::Shadow;
+
+    look.categoryBox = {s.categoryBox, s.categoryBoxText, boxPictureOf(s.categoryBoxPicture),
+                        faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::CategoryBox)], "Arial")};
+    look.fileBox = {s.fileBox, s.fileBoxText, boxPictureOf(s.fileBoxPicture),
+                    faceOr(s.fontFaces[static_cast<std::size_t>(qv::DesignFont::FileBox)], "Arial")};
+    look.categoryText = textOf(s.text(qv::MenuText::Category), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::CategoryText)]);
+    look.fileText = textOf(s.text(qv::MenuText::File), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::FileText)]);
+    look.detailsText = textOf(s.text(qv::MenuText::Details), s.fontFaces[static_cast<std::size_t>(qv::DesignFont::DetailsText)]);
+    // The details box has no text colour of its own: its heading takes the details text's.
+    look.detailsBox = {s.detailsBox, s.text(qv::MenuText::Details).colour, boxPictureOf(s.detailsBoxPicture),
+                       look.detailsText.face};
+
+    look.language = s.language >= 0 && s.language <= 3 ? s.language : 0;
+    look.letterCase = s.letterCase == qv::kLetterCaseNormal ? LetterCase::AsWritten
+                    : s.letterCase == qv::kLetterCaseUpper  ? LetterCase::Upper
+                                                            : LetterCase::Lower;
+
+    // The design reader finds a picture by the name it had in the design
+    // folder; on a CD the build has renamed it (back.bmp, splash.bmp), so the
+    // reader turns a picture background into a gradient and keeps the splash
+    // frame at its defaults. These keys are taken as written, with the
+    // reader's own rules, and used only when CFG/ holds the picture.
+    qv::ProfileBatch batch;
+    const qv::ProfileFile file(designFile, &batch);
+    look.backgroundPicture = file.readString("general", "design_mode", "band") == qv::kFillBitmap;
+    if (const auto fc = qv::colourFromText(file.readString("Splash", "fc", "clWhite")))
+        look.splashFrame = *fc;
+    look.splashFrameWidth = std::clamp(file.readInteger("Splash", "fw", 1), 0, qv::DesignSettings::kMaxFrameWidth);
+    look.splashSeconds =
+        std::clamp(file.readInteger("Splash", "d", 1000) / 1000, 0, qv::DesignSettings::kMaxDelaySeconds);
+    return look;
+}
+
+}  // namespace rnv

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Cli.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+// The build's base directory (assets copied, programs built), else the source tree's assets.
+inline std::filesystem::path testBase()
+{
+    if (const char* base = std::getenv("QUENVAR_TEST_BASE"))
+        return base;
+    const char* assets = std::getenv("QUENVAR_ASSETS");
+    return assets ? assets : "assets";
+}
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the command line in-process against the source tree's assets as base directory.
+inline CliResult runCli(std::vector<std::string> args, const std::filesystem::path& base = {})
+{
+    std::vector<std::string> full;
+    full.push_back("--base");
+    if (!base.empty()) {
+        full.push_back(base.string());
+    } else {
+        full.push_back(testBase().string());
+    }
+    full.insert(full.end(), args.begin(), args.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    CliResult r;
+    r.status = qv::cli::run(full, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+}  // namespace qv::test
