@@ -10,6 +10,7 @@
 namespace qv {
 
 struct ProfileBatch::Entry {
+    std::filesystem::path path;
     ProfileDocument doc;
     bool dirty = false;
     bool checked = false;
@@ -57,12 +58,13 @@ ProfileBatch::~ProfileBatch()
 
 ProfileBatch::Entry& ProfileBatch::entry(const std::filesystem::path& path)
 {
-    auto it = m_files.find(path);
+    auto it = m_files.find(path.native());
     if (it == m_files.end()) {
         auto e = std::make_unique<Entry>();
+        e->path = path;
         if (const auto bytes = readFileBytes(path))
             e->doc = ProfileDocument::parse(*bytes);
-        it = m_files.emplace(path, std::move(e)).first;
+        it = m_files.emplace(path.native(), std::move(e)).first;
     }
     return *it->second;
 }
@@ -74,9 +76,11 @@ const ProfileDocument& ProfileBatch::document(const std::filesystem::path& path)
 
 void ProfileBatch::startAnew(const std::filesystem::path& path)
 {
-    auto& slot = m_files[path];
-    if (!slot)
+    auto& slot = m_files[path.native()];
+    if (!slot) {
         slot = std::make_unique<Entry>();
+        slot->path = path;
+    }
     slot->doc = ProfileDocument::parse("");
     slot->dirty = false;
     slot->checked = false;
@@ -89,8 +93,10 @@ ProfileDocument& ProfileBatch::documentForWrite(const std::filesystem::path& pat
     Entry& e = entry(path);
     if (!e.checked) {
         std::error_code ec;
-        const bool exists = std::filesystem::exists(path, ec);
-        bool refused = exists && isReadOnly(path);
+        const auto status = std::filesystem::status(path, ec);
+        const bool exists = std::filesystem::exists(status);
+        // Read-only as isReadOnly() sees it, from the one status already taken.
+        bool refused = exists && (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
         // A file made anew counts as deleted, and deleting ignores its read-only flag.
         if (refused && e.anew)
             refused = !removeFileQuiet(path);
@@ -107,22 +113,22 @@ ProfileDocument& ProfileBatch::documentForWrite(const std::filesystem::path& pat
 void ProfileBatch::flush()
 {
     std::optional<std::filesystem::path> failed;
-    for (auto& [path, e] : m_files) {
+    for (auto& [key, e] : m_files) {
         if (e->removeUnlessWritten) {
-            removeFileQuiet(path);
+            removeFileQuiet(e->path);
             e->removeUnlessWritten = false;
         }
         if (!e->dirty)
             continue;
         const std::string bytes = e->doc.serialize();
-        if (e->anew ? writeInPlace(path, bytes) : writeFileAtomic(path, bytes))
+        if (e->anew ? writeInPlace(e->path, bytes) : writeFileAtomic(e->path, bytes))
             e->dirty = false;
         else if (!failed)
-            failed = path;
+            failed = e->path;
     }
     if (failed) {
         // Drop what could not be written so a later flush doesn't repeat the error.
-        for (auto& [path, e] : m_files)
+        for (auto& [key, e] : m_files)
             e->dirty = false;
         throw ProfileWriteError(*failed);
     }

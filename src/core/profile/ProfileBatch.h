@@ -40,7 +40,9 @@ public:
 
 private:
     struct Entry;
-    std::map<std::filesystem::path, std::unique_ptr<Entry>> m_files;
+    // Keyed by the path's text: comparing path objects element by element
+    // costs more than the writes themselves when one batch holds thousands of files.
+    std::map<std::filesystem::path::string_type, std::unique_ptr<Entry>> m_files;
     Entry& entry(const std::filesystem::path& path);
 };
 
