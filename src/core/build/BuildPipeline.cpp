@@ -8,6 +8,7 @@
 #include "i18n/Language.h"
 #include "profile/ProfileFile.h"
 #include "project/ItemTable.h"
+#include "project/ProjectSession.h"
 #include "util/Fs.h"
 
 #include <exception>
@@ -102,6 +103,12 @@ BuildInput BuildInput::fromProject(const fs::path& baseDir, const ItemTable& tab
     for (std::size_t i = 0; i < in.sounds.size(); ++i)
         in.sounds[i] = data.Sound[i].fullPath();
     return in;
+}
+
+BuildInput BuildInput::fromSession(ProjectSession& session)
+{
+    return fromProject(session.baseDir(), session.table(), session.categories(), session.data(), session.cdName(),
+                       session.projectFolder());
 }
 
 BuildPipeline::BuildPipeline(Ui& ui, const Language& language)

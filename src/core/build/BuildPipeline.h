@@ -13,6 +13,7 @@ namespace qv {
 class CategoryList;
 class ItemTable;
 class Language;
+class ProjectSession;
 class Ui;
 struct TMainDaten;
 
@@ -39,6 +40,8 @@ struct BuildInput {
     static BuildInput fromProject(const std::filesystem::path& baseDir, const ItemTable& table,
                                   const CategoryList& categories, const TMainDaten& data, std::string cdName,
                                   std::string rootName);
+    // The same for the open project of a session (the GUI's and the command line's).
+    static BuildInput fromSession(ProjectSession& session);
 };
 
 // The output root R (where rnv.exe and autorun.inf go) and the configuration
