@@ -44,8 +44,8 @@ struct BuildInput {
     static BuildInput fromSession(ProjectSession& session);
 };
 
-// The output root R (where rnv.exe and autorun.inf go) and the configuration
-// folder C = R/CFG, both without a final separator in the path object.
+// The output root R (where rnv.exe and autorun.inf go), ending in a
+// separator, and the configuration folder C = R + "CFG".
 struct BuildFolders {
     std::filesystem::path root;
     std::filesystem::path cfg;
