@@ -46,6 +46,7 @@ private slots:
     void keyboardWorks();
     void splashHasItsFrame();
     void buttonsRunTheCommands();
+    void showsInfoAndScreenshot();
     void screenshotMode();
 };
 
