@@ -20,6 +20,34 @@ bool CommandArgs::has(std::string_view flag) const
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table{
+        {"show", "PROJECT", "print a project's header and its items",
+         "Prints cdname, rootname, categories (the resolved category file) and design (the resolved design\n"
+         "file), each followed by a TAB and its value, then one line per item row: the twelve fields in\n"
+         "field order (Name, File Name, CD Path, Serial, CD Size, HD Size, Description, Category, Copy,\n"
+         "File Source Location, Homepage, Execute) separated by TABs.\n",
+         {}, 1, 1, runShow},
+        {"build", "PROJECT OUTDIR [--run]", "build the CD folder of a project into OUTDIR",
+         "Writes rnv.exe, autorun.inf and CFG/ with every file the menu runtime reads into OUTDIR, as the\n"
+         "Build command does with OUTDIR chosen. --run starts the menu runtime afterwards.\n",
+         {"--run"}, 2, 2, runBuild},
+        {"check", "PROJECT [--save]", "check a project's items against the disk",
+         "Re-points items whose files moved below the project folder (the first place found when there are\n"
+         "several) and removes items whose files are gone. Prints one line per removed item:\n"
+         "  removed<TAB>number<TAB>Name<TAB>File Name<TAB>CD Path<TAB>File Source Location\n"
+         "and per re-pointed item:\n"
+         "  replaced<TAB>number<TAB>Name<TAB>File Name<TAB>new CD Path<TAB>old CD Path<TAB>\n"
+         "  new File Source Location<TAB>old File Source Location\n"
+         "--save saves the project when anything changed.\n",
+         {"--save"}, 1, 1, runCheck},
+        {"export", "PROJECT FORMAT FILE", "export the item list (asc, cvs, html, doc, xls)",
+         "Writes the item table as the program shows it after start-up (the settings file's column order,\n"
+         "visibility and colours) as fixed-width text (asc), comma-separated values (cvs), HTML (html),\n"
+         "a Word document (doc) or an Excel workbook (xls).\n",
+         {}, 3, 3, runExport},
+        {"record", "PROJECT [--open]", "write the recording project of a built project folder",
+         "Lists the built project folder in the recording program's project format and writes\n"
+         "Files/burn vlx.cpj below the base directory; prints its path. --open opens it.\n",
+         {"--open"}, 1, 1, runRecord},
         {"design", "IN.qvd OUT.qvd", "read a design file and write it again as the design editor writes it",
          "Reads IN.qvd with every default and fallback of the design reader and writes it to OUT.qvd in the\n"
          "fixed layout. A colour that can't be read is an error; nothing is written then.\n",
@@ -27,7 +55,7 @@ const std::vector<Command>& commands()
         {"demo", "DIR", "make a ready-to-build demo project below DIR",
          "Makes DIR/cd, a project folder with a few small sample items in sub-folders (a text, a web page,\n"
          "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
-         "that uses the shipped default categories and design.\n",
+         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n",
          {}, 1, 1, runDemo},
     };
     return table;

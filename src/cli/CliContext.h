@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace qv {
+struct BuildSummary;
+}
+
 namespace qv::cli {
 
 // What every command gets: the base directory, the interface language, the
@@ -50,8 +54,17 @@ struct Command {
 
 const std::vector<Command>& commands();
 
+// Notes for copies that found no source, apart from Unzdll.dll, which this
+// platform's runtime doesn't need and which is not shipped.
+void printMissingSources(CliContext& ctx, const BuildSummary& summary);
+
 // Commands, one file each.
 int runDesign(CliContext& ctx, const CommandArgs& args);
 int runDemo(CliContext& ctx, const CommandArgs& args);
+int runShow(CliContext& ctx, const CommandArgs& args);
+int runBuild(CliContext& ctx, const CommandArgs& args);
+int runCheck(CliContext& ctx, const CommandArgs& args);
+int runExport(CliContext& ctx, const CommandArgs& args);
+int runRecord(CliContext& ctx, const CommandArgs& args);
 
 }  // namespace qv::cli

@@ -1,7 +1,9 @@
 #include "CliContext.h"
+#include "CliProject.h"
 
 #include "Cli.h"
 #include "DemoProject.h"
+#include "build/BuildPipeline.h"
 #include "util/Fs.h"
 
 namespace qv::cli {
@@ -14,6 +16,17 @@ int runDemo(CliContext& ctx, const CommandArgs& args)
     for (const auto& s : demo.samples)
         ctx.out << "sample\t" << pathText(s) << "\n";
     ctx.out << "items\t" << demo.itemCount << "\n";
+
+    // The project folder is the CD: the menu goes in beside the samples.
+    CliProject project(ctx);
+    if (!project.open(pathText(demo.projectFile)))
+        return kFailed;
+    ProjectSession& s = project.session();
+    const BuildSummary summary = BuildPipeline::buildInto(
+        BuildInput::fromProject(ctx.baseDir, s.table(), s.categories(), s.data(), s.cdName(), s.projectFolder()),
+        demo.projectFolder);
+    ctx.out << "cd\t" << pathText(summary.folders.root) << "\n";
+    printMissingSources(ctx, summary);
     return kOk;
 }
 

@@ -10,6 +10,15 @@
 
 namespace qv::test {
 
+// The build's base directory (assets copied, programs built), else the source tree's assets.
+inline std::filesystem::path testBase()
+{
+    if (const char* base = std::getenv("QUENVAR_TEST_BASE"))
+        return base;
+    const char* assets = std::getenv("QUENVAR_ASSETS");
+    return assets ? assets : "assets";
+}
+
 struct CliResult {
     int status = -1;
     std::string out;
@@ -24,8 +33,7 @@ inline CliResult runCli(std::vector<std::string> args, const std::filesystem::pa
     if (!base.empty()) {
         full.push_back(base.string());
     } else {
-        const char* assets = std::getenv("QUENVAR_ASSETS");
-        full.push_back(assets ? assets : "assets");
+        full.push_back(testBase().string());
     }
     full.insert(full.end(), args.begin(), args.end());
     std::ostringstream out;

@@ -207,19 +207,28 @@ std::string ProjectSession::bytesOf(const std::vector<std::string>& categories) 
     return projectFileBytes(header(), items(), categories, YesNoWords{m_table.yesWord(), m_table.noWord()});
 }
 
-bool ProjectSession::writeWorkingCopy()
+bool ProjectSession::putWorkingCopy(const std::string& bytes)
 {
     if (m_data.Project_file.empty())
         return false;
-    WaitWindow wait(m_ui);
+    // Written at the name the project file gives, so a working copy that
+    // could not be made before is made now.
     const auto path = workingCopyPath(m_data.Project_file.fullPath());
-    if (!writeFileAtomic(path, bytesOf(m_categories.captions()))) {
+    if (!writeFileAtomic(path, bytes)) {
         m_data.Project_Temp.clear();
         return false;
     }
     setArchive(path);
     m_data.Project_Temp.assign(path);
     return true;
+}
+
+bool ProjectSession::writeWorkingCopy()
+{
+    if (m_data.Project_file.empty())
+        return false;
+    WaitWindow wait(m_ui);
+    return putWorkingCopy(bytesOf(m_categories.captions()));
 }
 
 void ProjectSession::readCategoryList()
@@ -233,16 +242,11 @@ void ProjectSession::reReadThroughWorkingCopy()
     // The rows name their categories by the list they were made with; the
     // records keep those positions, so a caption renamed in the category
     // file is found again at its place in the new list.
+    WaitWindow wait(m_ui);
     const std::vector<std::string> before = m_categories.captions();
     readCategoryList();
     const std::string bytes = bytesOf(before);
-    if (!m_data.Project_file.empty()) {
-        const auto path = workingCopyPath(m_data.Project_file.fullPath());
-        if (writeFileAtomic(path, bytes))
-            m_data.Project_Temp.assign(path);
-        else
-            m_data.Project_Temp.clear();
-    }
+    putWorkingCopy(bytes);
     // The bytes just written are the working copy's content; reading them
     // here spares a second trip through the disk and works without one.
     const ProjectFileContents contents = decodeProjectFile(bytes, m_categories.captions());
@@ -252,15 +256,16 @@ void ProjectSession::reReadThroughWorkingCopy()
 
 void ProjectSession::makeWorkingCopy(const std::filesystem::path& projectFile)
 {
-    // The old working copy goes, unless the person opened or saved over it as
-    // a project file.
-    const std::filesystem::path oldCopy = m_data.Project_Temp.fullPath();
+    // The old working copy goes, also one a failed save let go, unless the
+    // person opened or saved over it as a project file.
+    std::filesystem::path oldCopy = m_data.Project_Temp.fullPath();
+    if (oldCopy.empty() && !m_data.Project_file.empty())
+        oldCopy = workingCopyPath(m_data.Project_file.fullPath());
     setArchive(oldCopy);
     m_data.Project_file.assign(projectFile);
-    if (samePath(oldCopy, projectFile))
-        m_data.Project_Temp.clear();
-    else
-        m_data.Project_Temp.remove();
+    m_data.Project_Temp.clear();
+    if (!samePath(oldCopy, projectFile))
+        removeFileQuiet(oldCopy);
     const auto copy = workingCopyPath(projectFile);
     copyFileReplace(projectFile, copy);
     m_data.Project_Temp.assign(copy);
@@ -355,18 +360,20 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
     setProjectFolder(contents.header.projectFolder);
     makeWorkingCopy(path);
     m_savePath = m_data.Project_file.fullPath();
-    projectOpened();
+    announce(TitleCause::Opened);
     setModified(false);
     afterRowsReplaced();
     result.loaded = true;
     return result;
 }
 
-void ProjectSession::projectOpened()
+void ProjectSession::announce(TitleCause cause)
 {
     if (!m_frame)
         return;
-    m_frame->projectChanged(TitleCause::Opened);
+    m_frame->setCdName(m_cdName);
+    m_frame->setProjectFolder(m_projectFolder);
+    m_frame->projectChanged(cause);
     m_frame->commands().enableProjectCommands();
 }
 
@@ -407,16 +414,14 @@ bool ProjectSession::save()
     WaitWindow wait(m_ui);
     const std::filesystem::path project = m_data.Project_file.fullPath();
     const std::string bytes = bytesOf(m_categories.captions());
-    const auto copy = workingCopyPath(project);
-    if (writeFileAtomic(copy, bytes)) {
-        setArchive(copy);
-        m_data.Project_Temp.assign(copy);
-    } else {
-        m_data.Project_Temp.clear();
-    }
+    putWorkingCopy(bytes);
     // The project file is replaced in one step from the same bytes, so a
     // failure leaves its old content whole.
     if (!writeFileAtomic(project, bytes)) {
+        // M57 tells the person the changes are kept in the working copy, so
+        // it is let go: closing the program deletes only a working copy the
+        // reference still names.
+        m_data.Project_Temp.clear();
         m_ui.messageBox(message("M57"), MsgKind::Error, MsgButtons::Ok);
         return false;
     }
@@ -474,8 +479,7 @@ void ProjectSession::editpClick()
     m_dialogMode = ProjectDialogMode::Edit;
     if (!m_hooks.projectDialog || !m_hooks.projectDialog(ProjectDialogMode::Edit))
         return;
-    if (m_frame)
-        m_frame->projectChanged(TitleCause::Edited);
+    announce(TitleCause::Edited);
     if (modified())
         reReadThroughWorkingCopy();
 }

@@ -15,6 +15,7 @@ class CategoryList;
 class ItemTable;
 class Language;
 class MainWindowModel;
+enum class TitleCause;
 class MenuDesign;
 struct TMainDaten;
 
@@ -117,6 +118,10 @@ public:
     // The category list from the project's category file; nothing when that
     // file doesn't exist.
     void readCategoryList();
+    // A project was opened, created (project dialog, wizard) or its set-up
+    // edited: the frame's title names its CD and the project commands are
+    // enabled. Nothing without a frame.
+    void announce(TitleCause cause);
 
     // --- State ----------------------------------------------------------------
     const std::string& cdName() const { return m_cdName; }
@@ -158,8 +163,8 @@ private:
     void fillTable(const std::vector<ItemFieldTexts>& items);
     void afterRowsReplaced();
     void makeWorkingCopy(const std::filesystem::path& projectFile);
-    void projectOpened();
     std::string bytesOf(const std::vector<std::string>& categories) const;
+    bool putWorkingCopy(const std::string& bytes);
     void showError(const std::string& text);
     Message message(const char* key) const;
     FileDialogSpec projectDialogSpec(const char* hintKey) const;

@@ -5,6 +5,7 @@
 
 #include "profile/ProfileFile.h"
 #include "project/ItemTable.h"
+#include "project/TableSettings.h"
 
 #include "FakeUi.h"
 #include "TempDir.h"
@@ -26,30 +27,8 @@ void wire(MainWindowModel& model, ItemTable& table)
     };
     h.translateHeadings = [&table](const Language& now, const Language&) { table.changeLanguage(now); };
     h.normaliseYesNo = [&table] { table.normaliseYesNo(); };
-    h.applyGrid = [&table](const GridSettings& g) {
-        table.setGridMode(g.mode.value_or(-1));
-        table.setColours(g.color1, g.color2);
-        GridLayout layout;
-        for (int f = 1; f <= kGridFields; ++f) {
-            const auto v = g.visibility[static_cast<std::size_t>(f - 1)];
-            if (v != ColumnVisibility::Unchanged)
-                layout.fieldVisible[static_cast<std::size_t>(f)] = v == ColumnVisibility::Visible;
-        }
-        layout.widths = g.widths;
-        table.applyGridLayout(layout);
-    };
-    h.fillGrid = [&table](GridSettings& g) {
-        for (int n = 1; n <= kGridFields; ++n) {
-            const auto i = static_cast<std::size_t>(n - 1);
-            g.headingNames[i] = table.englishNameOfHeading(n);
-            g.visibility[i] = table.isHidden(n) ? ColumnVisibility::Hidden : ColumnVisibility::Visible;
-            g.widths[static_cast<std::size_t>(n)] = table.width(n);
-        }
-        const int mode = table.gridMode();
-        g.mode = mode >= 0 && mode <= 2 ? std::optional<int>(mode) : std::nullopt;
-        g.color1 = table.colour1();
-        g.color2 = table.colour2();
-    };
+    h.applyGrid = [&table](const GridSettings& g) { applyGridSettings(table, g); };
+    h.fillGrid = [&table](GridSettings& g) { fillGridSettings(table, g); };
 }
 
 }  // namespace

@@ -232,6 +232,37 @@ TEST_F(ProjectSessionTest, MovedCompanionFilesAreFoundBelowTheBaseDirectory)
     }
 }
 
+TEST_F(ProjectSessionTest, CategoryPathLongerThanItsFieldIsFoundAgainByName)
+{
+    const fs::path deep = dir / std::string(60, 'd') / std::string(60, 'e') / "long.qvc";
+    ASSERT_GT(pathText(deep).size(), 100u);
+    writeCategories(deep, {"Games"});
+    const fs::path design = dir / "look.qvd";
+    writeDesign(design);
+    const fs::path project = dir / "long.qvp";
+    writeProjectFile(project, headerFor("Long", deep, design), {item("a", "Games")}, {"Games"}, YesNoWords{});
+
+    // Only the cut path is stored: without a copy below genre/ the loader asks.
+    ASSERT_EQ(readProjectHeader(project).categoryPath.size(), 100u);
+    ui.messageAnswers = {MsgResult::Cancel};
+    EXPECT_FALSE(session().loadProject(project));
+    EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M29"});
+
+    writeCategories(base / "genre" / "long.qvc", {"Games"});
+    ui.messages.clear();
+    ASSERT_TRUE(session().loadProject(project));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(session().categoryFile(), base / "genre" / "long.qvc");
+
+    // A project that names the long path keeps it through the category
+    // editor's read-back, though the working copy can only hold it cut.
+    ws->data.genre_file.assign(deep);
+    session().hooks().categoryEditor = [&] { session().setProjectModified(); };
+    session().geditbtnmainClick();
+    EXPECT_EQ(session().categoryFile(), deep);
+    EXPECT_EQ(table().read(FieldCategory, 1), "Games");
+}
+
 // What the open project consists of, to check that a stopped load left it alone.
 struct Snapshot {
     fs::path project, copy, categories, design;
@@ -389,9 +420,14 @@ TEST_F(ProjectSessionTest, SaveOverAReadOnlyProjectFileShowsM57AndKeepsItsConten
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M57"});
     EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
     EXPECT_EQ(readFile(project), old);
-    EXPECT_EQ(recordOf(readFile(session().workingCopy()), 1).field(1), "changed");
     // The changes are not saved, so Exit still asks about them.
     EXPECT_TRUE(session().modified());
+    // M57 promises them in the working copy: closing the program (which
+    // deletes the working copy through its reference) leaves it.
+    ws->data.Project_Temp.remove();
+    const fs::path copy = project.parent_path() / "locked.tmp";
+    ASSERT_TRUE(fs::exists(copy));
+    EXPECT_EQ(recordOf(readFile(copy), 1).field(1), "changed");
     EXPECT_EQ(ui.waitShown, ui.waitClosed);
 }
 
@@ -414,6 +450,23 @@ TEST_F(ProjectSessionTest, SaveReplacesTheProjectFileWithTheTable)
     EXPECT_EQ(readFile(session().workingCopy()), bytes);
 }
 
+TEST_F(ProjectSessionTest, MovedColumnsChangeNeitherTheRecordsNorTheRows)
+{
+    const fs::path project = makeProject("columns", {"Games"}, {item("a", "Games")});
+    table().moveColumn(1, 3);  // Name now stands in column 3
+    ASSERT_EQ(table().columnOf(FieldName), 3);
+    ASSERT_TRUE(session().loadProject(project));
+    EXPECT_EQ(table().cell(1, 3), "a");
+    EXPECT_EQ(table().read(FieldFileName, 1), "a.exe");
+
+    table().write(FieldName, 1, "renamed");
+    ASSERT_TRUE(session().save());
+    const ProjectRecord stored = recordOf(readFile(project), 1);
+    EXPECT_EQ(stored.field(1), "renamed");
+    EXPECT_EQ(stored.field(2), "a.exe");
+    EXPECT_EQ(stored.field(3), "\\Tools\\");
+}
+
 TEST_F(ProjectSessionTest, SaveAsMovesTheWorkingCopyAndReplacesAnExistingFile)
 {
     const fs::path project = makeProject("orig", {"Games"}, {item("a", "Games")});
@@ -433,6 +486,26 @@ TEST_F(ProjectSessionTest, SaveAsMovesTheWorkingCopyAndReplacesAnExistingFile)
     EXPECT_EQ(session().workingCopy(), dir / "out" / "copy.tmp");
     EXPECT_TRUE(fs::exists(dir / "out" / "copy.tmp"));
     EXPECT_FALSE(fs::exists(project.parent_path() / "orig.tmp"));
+}
+
+TEST_F(ProjectSessionTest, SaveAsOntoAReadOnlyFileReportsAndKeepsTheOpenProject)
+{
+    const fs::path project = makeProject("orig", {"Games"}, {item("a", "Games")});
+    ASSERT_TRUE(session().loadProject(project));
+    session().setModified(true);
+    const fs::path target = dir / "locked.qvp";
+    writeFile(target, "old content");
+    setReadOnly(target, true);
+    ui.fileAnswers = {target};
+
+    EXPECT_FALSE(session().saveAs());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+    EXPECT_NE(ui.messages[0].message.text.find("locked.qvp"), std::string::npos);
+    EXPECT_EQ(readFile(target), "old content");
+    EXPECT_EQ(session().projectFile(), project);
+    EXPECT_TRUE(fs::exists(project.parent_path() / "orig.tmp"));
+    EXPECT_TRUE(session().modified());
 }
 
 TEST_F(ProjectSessionTest, SavingOverTheOwnWorkingCopyKeepsTheSavedFile)
@@ -562,6 +635,7 @@ TEST_F(ProjectSessionTest, FrameFollowsTheSession)
     EXPECT_TRUE(frame.commands().menuEnabled(CommandId::CategoryEditor));
     EXPECT_EQ(frame.cdName(), "Framed CD");
     EXPECT_EQ(frame.projectFolder(), "/cd/root/");
+    EXPECT_TRUE(frame.title().ends_with(" Framed CD")) << frame.title();
 
     // A table command marks the table; Exit sees it through the session.
     EXPECT_FALSE(frame.modified());
@@ -590,6 +664,34 @@ TEST_F(ProjectSessionTest, NewAsksM28ThenShowsTheProjectDialog)
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M28"});
     EXPECT_EQ(modes, std::vector<ProjectDialogMode>{ProjectDialogMode::New});
     EXPECT_EQ(session().dialogMode(), ProjectDialogMode::New);
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(ProjectWorkspace, WithoutLanguageFilesTheFieldsKeepTheirOwnColumns)
+{
+    TempDir dir;
+    FakeUi ui;
+    const Language none;  // what a base directory without Files/lang_1.dat gives
+    FolderFontCatalogue catalogue(dir / "fonts");
+    NoFonts registrar;
+    ProjectWorkspace ws(dir / "base", ui, none, catalogue, registrar);
+
+    const fs::path cat = dir / "cats.qvc";
+    const fs::path design = dir / "look.qvd";
+    writeCategories(cat, {"Games"});
+    writeDesign(design);
+    const fs::path project = dir / "plain.qvp";
+    writeProjectFile(project, headerFor("CD", cat, design), {item("a", "Games")}, {"Games"}, YesNoWords{});
+    ASSERT_TRUE(ws.session.loadProject(project, LoadMode::NoQuestions));
+    EXPECT_EQ(ws.table.read(FieldName, 1), "a");
+    EXPECT_EQ(ws.table.read(FieldFileName, 1), "a.exe");
+    EXPECT_EQ(ws.table.read(FieldCategory, 1), "Games");
+    EXPECT_EQ(ws.session.items().at(0), item("a", "Games"));
 }
 
 }  // namespace

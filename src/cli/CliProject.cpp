@@ -1,0 +1,47 @@
+#include "CliProject.h"
+
+#include "i18n/Settings.h"
+#include "project/TableSettings.h"
+#include "util/Fs.h"
+
+namespace qv::cli {
+
+CliProject::CliProject(CliContext& ctx)
+    : m_ctx(ctx)
+    , m_workspace(std::make_unique<ProjectWorkspace>(ctx.baseDir, ctx.ui, ctx.language, m_catalogue, m_registrar))
+{
+}
+
+bool CliProject::open(const std::string& path)
+{
+    const auto file = std::filesystem::absolute(pathFromText(path));
+    if (!std::filesystem::is_regular_file(file)) {
+        m_ctx.err << "The project file " << path << " does not exist.\n";
+        return false;
+    }
+    const LoadResult result = session().loadProject(file, LoadMode::NoQuestions);
+    for (const auto& w : result.warnings)
+        m_ctx.err << w << "\n";
+    if (!result.loaded) {
+        m_ctx.err << (result.error.empty() ? "The project could not be opened." : result.error) << "\n";
+        return false;
+    }
+    return true;
+}
+
+void CliProject::applyDisplaySettings()
+{
+    const auto file = settingsFile(m_ctx.baseDir);
+    table().applyStartHeadings(ProjectWorkspace::usableHeadings(m_ctx.language, [] {
+                                   std::array<std::string, ItemTable::kFields> english;
+                                   for (int f = 1; f <= ItemTable::kFields; ++f)
+                                       english[static_cast<std::size_t>(f - 1)] = std::string(ItemTable::englishName(f));
+                                   return english;
+                               }()),
+                               loadHeadingNames(file));
+    Settings settings;
+    loadSettings(file, settings);
+    applyGridSettings(table(), settings.grid);
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CliContext.h"
+#include "design/FontCatalogue.h"
+#include "design/FontRegistrar.h"
+#include "project/ProjectWorkspace.h"
+
+#include <memory>
+#include <string>
+
+namespace qv::cli {
+
+// A project opened as the program opens it, without questions: a missing
+// category or design file is an error, never a question.
+class CliProject final {
+public:
+    explicit CliProject(CliContext& ctx);
+
+    // False after printing why the project could not be opened.
+    bool open(const std::string& path);
+    // The settings file's column order, visibility, widths and colours, as the
+    // table shows them after start-up. Call it before open(): it decides which
+    // column holds which field.
+    void applyDisplaySettings();
+
+    ProjectWorkspace& workspace() { return *m_workspace; }
+    ProjectSession& session() { return m_workspace->session; }
+    ItemTable& table() { return m_workspace->table; }
+
+private:
+    CliContext& m_ctx;
+    FontconfigCatalogue m_catalogue;
+    FontconfigRegistrar m_registrar;
+    std::unique_ptr<ProjectWorkspace> m_workspace;
+};
+
+}  // namespace qv::cli

@@ -1,0 +1,138 @@
+// The commands that open a project: show, build, check, export, record.
+#include "CliContext.h"
+#include "CliProject.h"
+
+#include "Cli.h"
+#include "build/BuildPipeline.h"
+#include "check/ProjectCheck.h"
+#include "export/ExportFormat.h"
+#include "export/ItemListExport.h"
+#include "export/OfficeAdapter.h"
+#include "record/RecordingProject.h"
+#include "util/Fs.h"
+#include "util/Text.h"
+
+namespace qv::cli {
+
+namespace {
+
+// One line per field: a TAB, CR or LF inside it would break the line apart.
+std::string oneLine(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
+BuildInput buildInputOf(CliContext& ctx, CliProject& project)
+{
+    ProjectSession& s = project.session();
+    return BuildInput::fromProject(ctx.baseDir, s.table(), s.categories(), s.data(), s.cdName(), s.projectFolder());
+}
+
+void printBuildSummary(CliContext& ctx, const BuildSummary& summary)
+{
+    ctx.out << "output\t" << pathText(summary.folders.root) << "\n"
+            << "categories\t" << summary.categories << "\n"
+            << "items\t" << summary.items << "\n"
+            << "files\t" << summary.filesWritten << "\n";
+    printMissingSources(ctx, summary);
+}
+
+}  // namespace
+
+void printMissingSources(CliContext& ctx, const BuildSummary& summary)
+{
+    for (const auto& missing : summary.missingSources) {
+        if (!iequals(pathText(missing.filename()), "Unzdll.dll"))
+            ctx.err << "note: nothing to copy from " << pathText(missing) << "\n";
+    }
+}
+
+int runShow(CliContext& ctx, const CommandArgs& args)
+{
+    CliProject project(ctx);
+    if (!project.open(args.positional[0]))
+        return kFailed;
+    ProjectSession& s = project.session();
+    ctx.out << "cdname\t" << oneLine(s.cdName()) << "\n"
+            << "rootname\t" << oneLine(s.projectFolder()) << "\n"
+            << "categories\t" << pathText(s.categoryFile()) << "\n"
+            << "design\t" << pathText(s.designFile()) << "\n";
+    const ItemTable& table = s.table();
+    for (int row = 1; row < table.rowCount(); ++row) {
+        for (int field = 1; field <= ItemTable::kFields; ++field)
+            ctx.out << (field > 1 ? "\t" : "") << oneLine(table.read(field, row));
+        ctx.out << "\n";
+    }
+    return kOk;
+}
+
+int runBuild(CliContext& ctx, const CommandArgs& args)
+{
+    CliProject project(ctx);
+    if (!project.open(args.positional[0]))
+        return kFailed;
+    const BuildSummary summary = BuildPipeline::buildInto(buildInputOf(ctx, project), pathFromText(args.positional[1]));
+    printBuildSummary(ctx, summary);
+    if (args.has("--run") && !ctx.ui.startProgram(BuildPipeline::runtimeProgram(summary.folders)))
+        ctx.err << "note: the menu runtime could not be started\n";
+    return kOk;
+}
+
+int runCheck(CliContext& ctx, const CommandArgs& args)
+{
+    CliProject project(ctx);
+    if (!project.open(args.positional[0]))
+        return kFailed;
+    ProjectSession& s = project.session();
+    ProjectCheck check(s.table(), ctx.language);
+    const CheckResult result = check.runUnattended(s.projectFolder());
+    for (const auto& line : checkReportLines(result))
+        ctx.out << line << "\n";
+    if (args.has("--save") && s.modified()) {
+        if (!s.save())
+            return kFailed;
+        ctx.out << "saved\t" << pathText(s.projectFile()) << "\n";
+    }
+    return kOk;
+}
+
+int runExport(CliContext& ctx, const CommandArgs& args)
+{
+    const auto format = exportFormatFromName(args.positional[1]);
+    if (!format) {
+        ctx.err << "Unknown format " << args.positional[1] << "; use asc, cvs, html, doc or xls.\n";
+        return kUsage;
+    }
+    CliProject project(ctx);
+    project.applyDisplaySettings();
+    if (!project.open(args.positional[0]))
+        return kFailed;
+    NoOfficeAdapter office;
+    const auto target = std::filesystem::absolute(pathFromText(args.positional[2]));
+    const ExportResult result = exportItemList(project.table(), *format, target, office);
+    if (!result.ok) {
+        ctx.err << result.error << "\n";
+        return kFailed;
+    }
+    ctx.out << "wrote\t" << pathText(target) << "\n";
+    return kOk;
+}
+
+int runRecord(CliContext& ctx, const CommandArgs& args)
+{
+    CliProject project(ctx);
+    if (!project.open(args.positional[0]))
+        return kFailed;
+    ProjectSession& s = project.session();
+    const RecordingProject recording(ctx.baseDir);
+    if (!recording.run(ctx.ui, ctx.language, s.projectFolder(), s.cdName(), args.has("--open")))
+        return kFailed;
+    ctx.out << pathText(recording.outputPath()) << "\n";
+    return kOk;
+}
+
+}  // namespace qv::cli

@@ -1,0 +1,137 @@
+#include "CliTestSupport.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace qv::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        out.push_back(l);
+    return out;
+}
+
+// The demo as every test starts from it: DIR/demo.qvp and its built CD DIR/cd.
+class CliProjectCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto r = runCli({"demo", dir.path().string()});
+        ASSERT_EQ(r.status, 0) << r.err;
+        project = (dir / "demo.qvp").string();
+    }
+    TempDir dir;
+    std::string project;
+};
+
+TEST_F(CliProjectCommands, DemoIsACompleteCdFolder)
+{
+    const fs::path cd = dir / "cd";
+    if (fs::exists(testBase() / "Files/rnv.exe")) {
+        EXPECT_TRUE(fs::exists(cd / "rnv.exe"));
+    }
+    for (const char* f : {"autorun.inf", "CFG/genre.cfg", "CFG/design.cfg", "CFG/members.cfg",
+                          "CFG/language.vlx", "CFG/m14.ico", "CFG/rnv.ico", "CFG/membersd/m3-0.dat",
+                          "Docs/readme.txt", "Tools/setup.exe"})
+        EXPECT_TRUE(fs::exists(cd / f)) << f;
+}
+
+TEST_F(CliProjectCommands, ShowPrintsHeaderAndOneLinePerItem)
+{
+    const auto r = runCli({"show", project});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto l = lines(r.out);
+    ASSERT_EQ(l.size(), 4u + 7u);
+    EXPECT_EQ(l[0], "cdname\tQuenvar Demo");
+    EXPECT_EQ(l[1], "rootname\t" + (dir / "cd").string() + "/");
+    EXPECT_EQ(l[2].rfind("categories\t", 0), 0u);
+    EXPECT_NE(l[2].find("Standard.qvc"), std::string::npos);
+    EXPECT_NE(l[3].find("Standard.qvd"), std::string::npos);
+    EXPECT_EQ(l[4], "Read Me\treadme.txt\t\\Docs\\\tn/a\t< 1 MB\tn/a\tWhat is on this CD, in a few lines.\tDocuments\tyes\t" +
+                        (dir / "cd/Docs/readme.txt").string() + "\tn/a\tyes");
+}
+
+TEST_F(CliProjectCommands, BuildWritesTheCdFolderAndChangesNothingInTheProject)
+{
+    const std::string before = readFile(project);
+    const auto r = runCli({"build", project, (dir / "out").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("items\t7"), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "out/autorun.inf"));
+    EXPECT_TRUE(fs::exists(dir / "out/CFG/membersd/m5-0.dat"));
+    EXPECT_EQ(readFile(project), before);
+    EXPECT_EQ(r.err.find("Unzdll"), std::string::npos);
+}
+
+TEST_F(CliProjectCommands, CheckRepointsMovedFilesRemovesLostOnesAndSavesOnRequest)
+{
+    fs::create_directories(dir / "cd/Other/Deep");
+    fs::rename(dir / "cd/Pictures/sunset.bmp", dir / "cd/Other/Deep/sunset.bmp");
+    fs::remove(dir / "cd/Music/welcome.wav");
+
+    const auto r = runCli({"check", project, "--save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto l = lines(r.out);
+    ASSERT_EQ(l.size(), 3u) << r.out;
+    EXPECT_EQ(l[0], "removed\t1\tWelcome Tune\twelcome.wav\t\\Music\\\t" + (dir / "cd/Music/welcome.wav").string());
+    EXPECT_EQ(l[1].rfind("replaced\t1\tSunset\tsunset.bmp\t\\Other\\Deep\\\t\\Pictures\\\t", 0), 0u) << l[1];
+    EXPECT_EQ(l[2], "saved\t" + project);
+
+    const auto shown = runCli({"show", project});
+    EXPECT_EQ(shown.out.find("Welcome Tune"), std::string::npos);
+    EXPECT_NE(shown.out.find("\\Other\\Deep\\"), std::string::npos);
+
+    const auto again = runCli({"check", project});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(again.out, "");
+}
+
+TEST_F(CliProjectCommands, ExportWritesTheTextFormatsAndReportsOffice)
+{
+    struct Case {
+        const char* format;
+        const char* file;
+        int status;
+        const char* expect;  // in the file, or on stderr for a failure
+    };
+    const std::vector<Case> cases{
+        {"asc", "list.asc", 0, "Demo Setup"},
+        {"cvs", "list.cvs", 0, "Demo Setup"},
+        {"html", "list.html", 0, "<table"},
+        {"doc", "list.doc", 1, "Word OLE server not found"},
+        {"xls", "list.xls", 1, "Excel OLE server not found"},
+        {"pdf", "list.pdf", 2, "Unknown format"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runCli({"export", project, c.format, (dir / c.file).string()});
+        EXPECT_EQ(r.status, c.status) << c.format << r.err;
+        const std::string where = c.status == 0 ? readFile(dir / c.file) : r.err;
+        EXPECT_NE(where.find(c.expect), std::string::npos) << c.format << r.err;
+    }
+}
+
+TEST_F(CliProjectCommands, MissingFilesAreErrorsNeverQuestions)
+{
+    const auto none = runCli({"show", (dir / "none.qvp").string()});
+    EXPECT_EQ(none.status, 1);
+
+    // A project whose category file is gone from every place it is looked for.
+    TempDir base;
+    fs::copy(testBase(), base.path(), fs::copy_options::recursive);
+    const auto demo = runCli({"demo", (dir / "second").string()}, base.path());
+    ASSERT_EQ(demo.status, 0) << demo.err;
+    fs::remove(base / "Files/Standard.qvc");
+    const auto r = runCli({"show", (dir / "second/demo.qvp").string()}, base.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
+}
+
+}  // namespace
