@@ -24,6 +24,35 @@ std::string readAll(const fs::path& path)
 
 }  // namespace
 
+void ActionsTest::resolvesCdPaths_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::addColumn<QString>("expected");  // below the root; "-" for none
+    QTest::newRow("backslashes") << "\\Tools\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("no leading backslash") << "Tools\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("up and down inside") << "\\Docs\\..\\Tools\\.\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("doubled separators") << "\\Tools\\\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("root itself") << "\\" << "";
+    QTest::newRow("empty") << "" << "-";
+    QTest::newRow("blanks") << "   " << "-";
+}
+
+void ActionsTest::resolvesCdPaths()
+{
+    QFETCH(QString, pfad);
+    QFETCH(QString, expected);
+    CdFixture cd;
+    cd.writeCdFile("Tools/setup.exe");
+    cd.writeCdFile("Docs/readme.txt");
+    const rnv::ResolvedPath resolved = rnv::resolveCdPath(cd.root(), pfad.toStdString());
+    if (expected == "-") {
+        QCOMPARE(resolved.status, rnv::ResolvedPath::Status::Empty);
+        return;
+    }
+    QCOMPARE(resolved.status, rnv::ResolvedPath::Status::Inside);
+    QCOMPARE(fs::weakly_canonical(resolved.path), fs::weakly_canonical(cd.root() / expected.toStdString()));
+}
+
 void ActionsTest::refusesPathsLeavingTheCd_data()
 {
     QTest::addColumn<QString>("pfad");

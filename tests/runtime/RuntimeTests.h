@@ -22,6 +22,8 @@ private slots:
 class ActionsTest final : public QObject {
     Q_OBJECT
 private slots:
+    void resolvesCdPaths_data();
+    void resolvesCdPaths();
     void refusesPathsLeavingTheCd_data();
     void refusesPathsLeavingTheCd();
     void refusesLinkLeavingTheCd();
