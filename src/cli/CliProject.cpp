@@ -12,6 +12,11 @@ CliProject::CliProject(CliContext& ctx)
 {
 }
 
+CliProject::~CliProject()
+{
+    m_workspace->data.Project_Temp.remove();
+}
+
 bool CliProject::open(const std::string& path)
 {
     const auto file = std::filesystem::absolute(pathFromText(path));

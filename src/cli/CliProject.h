@@ -15,6 +15,10 @@ namespace qv::cli {
 class CliProject final {
 public:
     explicit CliProject(CliContext& ctx);
+    // Deletes the working copy, as closing the program does.
+    ~CliProject();
+    CliProject(const CliProject&) = delete;
+    CliProject& operator=(const CliProject&) = delete;
 
     // False after printing why the project could not be opened.
     bool open(const std::string& path);

@@ -47,7 +47,10 @@ void DetailsView::showItem(const MenuItem* item)
             add(Word::CdSize, item->sizeCd, true);
             add(Word::HdSize, item->sizeHd, true);
             add(Word::Homepage, item->url);
-            add(Word::Path, item->pfad);
+            // A jump point's pfad ends in the jump word; what it opens is its folder.
+            const auto cut = item->pfad.find_last_of('\\');
+            add(Word::Path, item->type == kJumpPointType && cut != std::string::npos ? item->pfad.substr(0, cut + 1)
+                                                                                    : item->pfad);
             if (hasValue(item->desc))
                 m_description = toQString(item->desc);
         }

@@ -135,7 +135,7 @@ bool ItemActions::run(const MenuItem& item)
     if (isWebAddress(item.pfad))
         return openWeb(item.pfad);
 
-    if (isJumpPoint(item)) {
+    if (isJumpPoint(item) || looksLikeJumpPoint(item)) {
         // A jump point's pfad is its folder followed by the jump word.
         const fs::path folder = resolveOrTell(cdFolder(item.pfad).empty() ? "\\" : cdFolder(item.pfad));
         return !folder.empty() && m_desktop.openPath(folder);
@@ -153,6 +153,24 @@ bool ItemActions::run(const MenuItem& item)
     if (!started)
         m_desktop.message(m_data.words.format(Word::StartFailed, item.pfad));
     return started;
+}
+
+bool ItemActions::looksLikeJumpPoint(const MenuItem& item) const
+{
+    // The build types a jump point 12 only when the authoring language's jump
+    // word is "Jump Point"; in other languages its word ("Sprungpunkt") has no
+    // ending and gets type 2. Such an entry names no file, but its folder is there.
+    if (item.type != 2)
+        return false;
+    const std::string folder = cdFolder(item.pfad);
+    const std::string last = item.pfad.substr(folder.size());
+    if (last.empty() || last.find('.') != std::string::npos)
+        return false;
+    const ResolvedPath target = resolveCdPath(m_data.root, item.pfad);
+    const ResolvedPath parent = resolveCdPath(m_data.root, folder.empty() ? "\\" : folder);
+    std::error_code ec;
+    return target.status == ResolvedPath::Status::Inside && !fs::exists(target.path, ec) &&
+           parent.status == ResolvedPath::Status::Inside && fs::is_directory(parent.path, ec);
 }
 
 bool ItemActions::openWeb(const std::string& text)

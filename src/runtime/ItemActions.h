@@ -47,6 +47,7 @@ private:
     std::filesystem::path resolveOrTell(const std::string& pfad);
     std::filesystem::path companionFile(const MenuItem& item, std::string_view ext) const;
     bool openWeb(const std::string& text);
+    bool looksLikeJumpPoint(const MenuItem& item) const;
 
     const MenuData& m_data;
     Desktop& m_desktop;

@@ -98,7 +98,7 @@ MenuWindow::MenuWindow(MenuData menu, std::unique_ptr<Desktop> desktop, Options 
 
     const RuntimeWords& w = m_data.words;
     // The box pictures: 1 takes the background picture, 2 the button picture.
-    const QImage backPicture = loadPicture(m_data.background);
+    const QImage backPicture = m_background.isNull() ? loadPicture(m_data.background) : m_background;
     auto boxPicture = [&](const BoxLook& box) {
         return box.picture == BoxPicture::Background ? backPicture
              : box.picture == BoxPicture::Button     ? m_buttonPicture

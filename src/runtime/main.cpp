@@ -1,7 +1,9 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include "MenuData.h"
 #include "MenuWindow.h"
@@ -49,6 +51,13 @@ int main(int argc, char* argv[])
         }
         return 0;
     }
+
+    // Qt's own dialogs (the folder chooser of Copy) in the menu's language, where the system has it.
+    QTranslator qtWords;
+    static const char* const kQtLanguages[] = {"en", "de", "ru", "es"};
+    if (data.look.language > 0 &&
+        qtWords.load(QString("qtbase_") + kQtLanguages[data.look.language], QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtWords);
 
     rnv::MenuWindow window(std::move(data), nullptr, {});
     const rnv::MenuData& shown = window.data();

@@ -68,6 +68,7 @@ TEST_F(CliProjectCommands, BuildWritesTheCdFolderAndChangesNothingInTheProject)
     EXPECT_TRUE(fs::exists(dir / "out/autorun.inf"));
     EXPECT_TRUE(fs::exists(dir / "out/CFG/membersd/m5-0.dat"));
     EXPECT_EQ(readFile(project), before);
+    EXPECT_FALSE(fs::exists(dir / "demo.tmp")) << "the working copy goes when the command ends";
     EXPECT_EQ(r.err.find("Unzdll"), std::string::npos);
 }
 

@@ -24,6 +24,35 @@ std::string readAll(const fs::path& path)
 
 }  // namespace
 
+void ActionsTest::resolvesCdPaths_data()
+{
+    QTest::addColumn<QString>("pfad");
+    QTest::addColumn<QString>("expected");  // below the root; "-" for none
+    QTest::newRow("backslashes") << "\\Tools\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("no leading backslash") << "Tools\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("up and down inside") << "\\Docs\\..\\Tools\\.\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("doubled separators") << "\\Tools\\\\setup.exe" << "Tools/setup.exe";
+    QTest::newRow("root itself") << "\\" << "";
+    QTest::newRow("empty") << "" << "-";
+    QTest::newRow("blanks") << "   " << "-";
+}
+
+void ActionsTest::resolvesCdPaths()
+{
+    QFETCH(QString, pfad);
+    QFETCH(QString, expected);
+    CdFixture cd;
+    cd.writeCdFile("Tools/setup.exe");
+    cd.writeCdFile("Docs/readme.txt");
+    const rnv::ResolvedPath resolved = rnv::resolveCdPath(cd.root(), pfad.toStdString());
+    if (expected == "-") {
+        QCOMPARE(resolved.status, rnv::ResolvedPath::Status::Empty);
+        return;
+    }
+    QCOMPARE(resolved.status, rnv::ResolvedPath::Status::Inside);
+    QCOMPARE(fs::weakly_canonical(resolved.path), fs::weakly_canonical(cd.root() / expected.toStdString()));
+}
+
 void ActionsTest::refusesPathsLeavingTheCd_data()
 {
     QTest::addColumn<QString>("pfad");
@@ -92,6 +121,10 @@ void ActionsTest::runsWhatLiesOnTheCd_data()
     QTest::newRow("document is opened") << "\\Docs\\manual.pdf" << 13 << "Docs/manual.pdf" << "opened" << "Docs/manual.pdf";
     QTest::newRow("other case on disk") << "\\TOOLS\\Setup.EXE" << 0 << "Tools/setup.exe" << "started" << "Tools/setup.exe";
     QTest::newRow("jump point opens its folder") << "\\Tools\\Jump Point" << 12 << "Tools/setup.exe" << "opened" << "Tools";
+    QTest::newRow("jump point with another language's word") << "\\Tools\\Sprungpunkt" << 2 << "Tools/setup.exe"
+                                                             << "opened" << "Tools";
+    QTest::newRow("missing file without ending, folder missing too") << "\\Gone\\readme" << 2 << "" << "message"
+                                                                     << "\\Gone\\readme was not found on this CD.";
     QTest::newRow("hyperlink") << "http://example.org/" << 4 << "" << "address" << "http://example.org/";
     QTest::newRow("www address") << "www.example.org" << 2 << "" << "address" << "http://www.example.org";
     QTest::newRow("missing file") << "\\Tools\\gone.exe" << 0 << "" << "message"

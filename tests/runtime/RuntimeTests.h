@@ -22,6 +22,8 @@ private slots:
 class ActionsTest final : public QObject {
     Q_OBJECT
 private slots:
+    void resolvesCdPaths_data();
+    void resolvesCdPaths();
     void refusesPathsLeavingTheCd_data();
     void refusesPathsLeavingTheCd();
     void refusesLinkLeavingTheCd();
@@ -46,6 +48,7 @@ private slots:
     void keyboardWorks();
     void splashHasItsFrame();
     void buttonsRunTheCommands();
+    void showsInfoAndScreenshot();
     void screenshotMode();
 };
 

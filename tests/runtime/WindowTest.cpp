@@ -1,8 +1,12 @@
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "CdFixture.h"
 #include "Damage.h"
@@ -265,6 +269,42 @@ void WindowTest::buttonsRunTheCommands()
 
     window->button(rnv::Action::Quit)->click();
     QVERIFY(!window->isVisible());
+}
+
+void WindowTest::showsInfoAndScreenshot()
+{
+    CdFixture cd({{"All", {{"Rally", "\\Games\\rally.exe", 0}}}});
+    cd.writeCdFile("Games/rally.exe");
+    // Info files come from old Windows systems in their code page.
+    cd.writeCdFile("Games/rally.txt", "Gr\xFC\xDF""e vom Team\r\n");
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(QString::fromStdString((cd.root() / "Games" / "rally.jpg").string()), "JPG"));
+    FakeDesktop::Log log;
+    auto window = makeWindow(cd, log);
+    window->setAttribute(Qt::WA_DontShowOnScreen);
+    window->show();
+    QVERIFY(window->select(0, 0));
+    QVERIFY(window->button(rnv::Action::Info)->isEnabled());
+    QVERIFY(window->button(rnv::Action::Screenshot)->isEnabled());
+
+    QString shownText;
+    QSize shownPicture;
+    auto closeDialog = [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        if (auto* text = dialog->findChild<QPlainTextEdit*>())
+            shownText = text->toPlainText();
+        if (auto* label = dialog->findChild<QLabel*>())
+            shownPicture = label->pixmap().size();
+        dialog->close();
+    };
+    QTimer::singleShot(0, window.get(), closeDialog);
+    window->button(rnv::Action::Info)->click();
+    QCOMPARE(shownText, QString("Grüße vom Team\n"));
+    QTimer::singleShot(0, window.get(), closeDialog);
+    window->button(rnv::Action::Screenshot)->click();
+    QCOMPARE(shownPicture, QSize(30, 20));
 }
 
 void WindowTest::screenshotMode()

@@ -9,6 +9,10 @@ namespace qv {
 
 std::optional<std::string> readFileBytes(const fs::path& path)
 {
+    // A folder opens as a stream on some systems and reports a huge size.
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;

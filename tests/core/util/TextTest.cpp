@@ -59,3 +59,16 @@ TEST(Colour, WritesNamesOrDollarHexAndReadsBothForms)
         EXPECT_EQ(std::string(e.what()), "'greenish' ist kein g\xC3\xBCltiger Integerwert");
     }
 }
+
+#include "util/Fs.h"
+
+#include "TempDir.h"
+
+TEST(Fs, ReadingAFolderOrMissingFileGivesNothing)
+{
+    qv::test::TempDir dir;
+    EXPECT_FALSE(readFileBytes(dir.path()));
+    EXPECT_FALSE(readFileBytes(dir / "missing"));
+    qv::test::writeFile(dir / "f", "abc");
+    EXPECT_EQ(readFileBytes(dir / "f"), "abc");
+}
