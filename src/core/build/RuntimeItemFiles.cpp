@@ -14,20 +14,6 @@ namespace qv {
 
 namespace {
 
-enum Field : std::size_t {
-    kName = 0,
-    kFileName,
-    kCdPath,
-    kSerial,
-    kCdSize,
-    kHdSize,
-    kDescription,
-    kCategory,
-    kCopy,
-    kSourceLocation,
-    kHomepage,
-    kExecute,
-};
 
 // A line break inside a value would end the value early and turn the rest of
 // the text into lines of their own, which the runtime would read as keys or
@@ -88,7 +74,7 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
         genreOf[source.categories[n]] = n;
     }
     for (std::size_t row = 0; row < source.items.size(); ++row) {
-        const auto it = rowsOf.find(source.items[row][kCategory]);
+        const auto it = rowsOf.find(fieldOf(source.items[row], FieldCategory));
         if (it != rowsOf.end())
             it->second.push_back(row);
     }
@@ -113,22 +99,22 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ItemFieldTexts& item = source.items[rows[i]];
             const std::string section = category + "-" + std::to_string(i);
-            members.writeString(section, "caption", oneLine(item[kName]));
-            members.writeInteger(section, "icon_number", itemType(item[kFileName]));
+            members.writeString(section, "caption", oneLine(fieldOf(item, FieldName)));
+            members.writeInteger(section, "icon_number", itemType(fieldOf(item, FieldFileName)));
 
             const auto itemPath = itemFolder / itemFileName(section);
             batch.startAnew(itemPath);
             ProfileFile file(itemPath, &batch);
-            file.writeString(section, "caption", oneLine(item[kName]));
-            file.writeString(section, "pfad", oneLine(item[kCdPath] + item[kFileName]));
-            file.writeBool(section, "copy", item[kCopy] == source.yesWord);
-            file.writeBool(section, "execute", item[kExecute] == source.yesWord);
-            file.writeInteger(section, "genre", static_cast<std::int32_t>(genreOf.at(item[kCategory])));
-            file.writeString(section, "desc", oneLine(item[kDescription]));
-            file.writeString(section, "serial", oneLine(item[kSerial]));
-            file.writeString(section, "sizep", oneLine(item[kCdSize]));
-            file.writeString(section, "sizeup", oneLine(item[kHdSize]));
-            file.writeString(section, "url", oneLine(item[kHomepage]));
+            file.writeString(section, "caption", oneLine(fieldOf(item, FieldName)));
+            file.writeString(section, "pfad", oneLine(fieldOf(item, FieldCdPath) + fieldOf(item, FieldFileName)));
+            file.writeBool(section, "copy", fieldOf(item, FieldCopy) == source.yesWord);
+            file.writeBool(section, "execute", fieldOf(item, FieldExecute) == source.yesWord);
+            file.writeInteger(section, "genre", static_cast<std::int32_t>(genreOf.at(fieldOf(item, FieldCategory))));
+            file.writeString(section, "desc", oneLine(fieldOf(item, FieldDescription)));
+            file.writeString(section, "serial", oneLine(fieldOf(item, FieldSerial)));
+            file.writeString(section, "sizep", oneLine(fieldOf(item, FieldCdSize)));
+            file.writeString(section, "sizeup", oneLine(fieldOf(item, FieldHdSize)));
+            file.writeString(section, "url", oneLine(fieldOf(item, FieldHomepage)));
 
             members.writeInteger(category, "anz_items", static_cast<std::int32_t>(i + 1));
             ++summary.itemFiles;

@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace qv {
+#include "project/ItemFields.h"
 
-// The twelve item fields in field order: Name, File Name, CD Path, Serial,
-// CD Size, HD Size, Description, Category, Copy, File Source Location,
-// Homepage, Execute (field 1 at index 0).
-using ItemFieldTexts = std::array<std::string, 12>;
+namespace qv {
 
 // What the menu runtime learns about the project's items.
 struct RuntimeItemSource {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ItemFields.h"
 #include "util/Colour.h"
 
 #include <array>
@@ -16,21 +17,6 @@ namespace qv {
 
 class Language;
 
-// The twelve item fields by number; column map entries are looked up by them.
-enum ItemField : int {
-    FieldName = 1,
-    FieldFileName = 2,
-    FieldCdPath = 3,
-    FieldSerial = 4,
-    FieldCdSize = 5,
-    FieldHdSize = 6,
-    FieldDescription = 7,
-    FieldCategory = 8,
-    FieldCopy = 9,
-    FieldSourceLocation = 10,
-    FieldHomepage = 11,
-    FieldExecute = 12,
-};
 
 // Grid modes as the settings file numbers them; any other value is "no mode",
 // which allows both column dragging and heading sorts.

@@ -14,31 +14,6 @@ namespace qv {
 
 namespace {
 
-enum Field : int {
-    kName = 1,
-    kFileName,
-    kCdPath,
-    kSerial,
-    kCdSize,
-    kHdSize,
-    kDescription,
-    kCategory,
-    kCopy,
-    kSourceLocation,
-    kHomepage,
-    kExecute,
-};
-
-std::string& cell(ItemFieldTexts& item, int field)
-{
-    return item[static_cast<std::size_t>(field - 1)];
-}
-
-const std::string& cell(const ItemFieldTexts& item, int field)
-{
-    return item[static_cast<std::size_t>(field - 1)];
-}
-
 // A cell holding neither word is stored as it is, so nothing is lost; the
 // table's normalisation decides about it after the next read.
 std::string storedYesNo(const std::string& text, const YesNoWords& words)
@@ -167,18 +142,18 @@ ProjectRecord itemRecord(const ItemFieldTexts& item, const std::vector<std::stri
                          const YesNoWords& words)
 {
     ProjectRecord r;
-    for (int f = kName; f <= kDescription; ++f)
-        r.setField(f, cell(item, f));
-    const std::string& category = cell(item, kCategory);
+    for (int f = FieldName; f <= FieldDescription; ++f)
+        r.setField(f, fieldOf(item, f));
+    const std::string& category = fieldOf(item, FieldCategory);
     std::size_t position = 0;
     for (std::size_t p = 0; p < categories.size(); ++p)
         if (categories[p] == category)
             position = p;
     r.setField(8, std::to_string(position));
-    r.setField(9, storedYesNo(cell(item, kCopy), words));
-    r.setField(10, cell(item, kSourceLocation));
-    r.setField(11, cell(item, kHomepage));
-    r.setField(12, storedYesNo(cell(item, kExecute), words));
+    r.setField(9, storedYesNo(fieldOf(item, FieldCopy), words));
+    r.setField(10, fieldOf(item, FieldSourceLocation));
+    r.setField(11, fieldOf(item, FieldHomepage));
+    r.setField(12, storedYesNo(fieldOf(item, FieldExecute), words));
     r.setField(13, category);
     return r;
 }
@@ -186,12 +161,12 @@ ProjectRecord itemRecord(const ItemFieldTexts& item, const std::vector<std::stri
 ItemFieldTexts itemFromRecord(const ProjectRecord& r, const std::vector<std::string>& categories)
 {
     ItemFieldTexts item;
-    for (int f = kName; f <= kDescription; ++f)
-        cell(item, f) = r.field(f);
-    cell(item, kCopy) = r.field(9);
-    cell(item, kSourceLocation) = r.field(10);
-    cell(item, kHomepage) = r.field(11);
-    cell(item, kExecute) = r.field(12);
+    for (int f = FieldName; f <= FieldDescription; ++f)
+        fieldOf(item, f) = r.field(f);
+    fieldOf(item, FieldCopy) = r.field(9);
+    fieldOf(item, FieldSourceLocation) = r.field(10);
+    fieldOf(item, FieldHomepage) = r.field(11);
+    fieldOf(item, FieldExecute) = r.field(12);
 
     // By caption first, by stored position as fallback. Taking whichever
     // matches last instead would move every item of a category to another one
@@ -202,9 +177,9 @@ ItemFieldTexts itemFromRecord(const ProjectRecord& r, const std::vector<std::str
     const auto position = parsePosition(r.field(8));
     const bool listed = std::find(categories.begin(), categories.end(), caption) != categories.end();
     if (!listed && position && *position < categories.size())
-        cell(item, kCategory) = categories[*position];
+        fieldOf(item, FieldCategory) = categories[*position];
     else
-        cell(item, kCategory) = caption;
+        fieldOf(item, FieldCategory) = caption;
     return item;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ItemFields.h"
 #include "project/ProjectRecord.h"
 
 #include <array>
@@ -13,10 +14,6 @@ namespace qv {
 
 class FileReference;
 
-// The twelve item fields in field order: Name, File Name, CD Path, Serial,
-// CD Size, HD Size, Description, Category, Copy, File Source Location,
-// Homepage, Execute (field 1 at index 0).
-using ItemFieldTexts = std::array<std::string, 12>;
 
 // Record 0 of a project file.
 struct ProjectHeader {
