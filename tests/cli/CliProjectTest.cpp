@@ -136,3 +136,33 @@ TEST_F(CliProjectCommands, MissingFilesAreErrorsNeverQuestions)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliRecord, WritesTheRecordingProjectOfABuiltFolderOrRefusesAnUnbuiltOne)
+{
+    TempDir base;
+    fs::copy(testBase(), base.path(), fs::copy_options::recursive);
+    TempDir dir;
+    ASSERT_EQ(runCli({"demo", dir.path().string()}, base.path()).status, 0);
+    const std::string project = (dir / "demo.qvp").string();
+    const fs::path output = base / "Files/burn vlx.cpj";
+
+    if (fs::exists(base / "Files/rnv.exe")) {
+        const auto r = runCli({"record", project}, base.path());
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, output.string() + "\n");
+        const std::string text = readFile(output);
+        EXPECT_NE(text.find("readme.txt"), std::string::npos);
+        EXPECT_NE(text.find("Quenvar Demo"), std::string::npos);
+    }
+
+    fs::remove(dir / "cd/rnv.exe");
+    fs::remove(output);
+    const auto refused = runCli({"record", project}, base.path());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_FALSE(refused.err.empty());
+    EXPECT_FALSE(fs::exists(output));
+}
+
+}  // namespace
