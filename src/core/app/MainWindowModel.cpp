@@ -162,8 +162,10 @@ void MainWindowModel::settingsClick()
     m_ui.playClick();
     if (modified()) {
         const MsgResult answer = m_ui.messageBox(m_language.message("M23"), MsgKind::Confirmation, MsgButtons::YesNo);
-        if (answer == MsgResult::Yes && m_hooks.save)
-            m_hooks.save();
+        // A save that didn't happen (failed or cancelled) keeps the program
+        // open: closing would lose the changes the person asked to keep.
+        if (answer == MsgResult::Yes && m_hooks.save && !m_hooks.save())
+            return;
     }
     close();
 }

@@ -19,8 +19,9 @@ namespace qv {
 // What the frame asks of the parts that plug into it. Every hook may be left
 // empty; the frame then skips that step.
 struct MainWindowHooks {
-    // The Save command of the project (saveClick); the Exit command runs it on Yes to M23.
-    std::function<void()> save;
+    // The Save command of the project (saveClick); the Exit command runs it on
+    // Yes to M23. False when nothing was saved; the program then stays open.
+    std::function<bool()> save;
     // The project's modified flag where the project keeps it; the frame's own flag otherwise.
     std::function<bool()> modified;
     // Start-up: 13 columns and 2 rows in the item table. It runs after the

@@ -70,7 +70,7 @@ ProjectSession::ProjectSession(std::filesystem::path baseDir, TMainDaten& data, 
 void ProjectSession::attachFrame(MainWindowModel& frame)
 {
     m_frame = &frame;
-    frame.hooks().save = [this] { save(); };
+    frame.hooks().save = [this] { return save(); };
     frame.hooks().modified = [this] { return modified(); };
     frame.setHandler(CommandId::New, [this] { newClick(); });
     frame.setHandler(CommandId::Open, [this] { zGradBtn1Click(); });

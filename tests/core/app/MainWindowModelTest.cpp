@@ -25,7 +25,10 @@ protected:
                   "[Messages]\r\nM23=Save changes?\r\n[Grid]\r\nG1=Name\r\n");
         writeFile(Language::fileOf(base.path(), 2),
                   "[General]\r\nHelp=VlxHlp2.hlp\r\n[Texts]\r\nT13=Kein Projekt\r\nT22=Quenvar DE -\r\n");
-        model.hooks().save = [this] { ++saves; };
+        model.hooks().save = [this] {
+            ++saves;
+            return true;
+        };
     }
 
     // A project is open, with unsaved changes and a working copy.
@@ -141,7 +144,10 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedChanges)
         FakeUi u;
         MainWindowModel m(dir.path(), d, u);
         int saved = 0;
-        m.hooks().save = [&] { ++saved; };
+        m.hooks().save = [&] {
+            ++saved;
+            return true;
+        };
         writeFile(dir / "p.tmp", "working copy");
         writeFile(dir / "Files" / "burn vlx.cpj", "recording project");
         d.Project_Temp.assign(dir / "p.tmp");
@@ -265,11 +271,17 @@ TEST_F(MainWindowModelTest, AnErrorNoCommandHandlesEndsItWithAnErrorBox)
 
     // A save that fails on the way out keeps the program open, so the changes aren't lost.
     model.setModified(true);
-    model.hooks().save = [&] { throw ProfileWriteError(base / "p.qvp"); };
+    model.hooks().save = [&]() -> bool { throw ProfileWriteError(base / "p.qvp"); };
     ui.messageAnswers.push_back(MsgResult::Yes);
     model.run(CommandId::Exit);
     EXPECT_FALSE(model.closed());
     EXPECT_EQ(ui.messageKeys().back(), "nach " + pathText(base / "p.qvp") + " kann nicht geschrieben werden");
+
+    // So does a save that reports it saved nothing (M57 shown, or Save As cancelled).
+    model.hooks().save = [] { return false; };
+    ui.messageAnswers.push_back(MsgResult::Yes);
+    model.run(CommandId::Exit);
+    EXPECT_FALSE(model.closed());
 }
 
 TEST(ShippedHelpFiles, HaveAnAnchorForEveryTopic)
