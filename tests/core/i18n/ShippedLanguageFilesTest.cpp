@@ -42,6 +42,12 @@ std::vector<Key> requiredKeys()
         keys.push_back({"Main", "E" + std::to_string(i)});
     for (int i = 168; i <= 171; ++i)
         keys.push_back({"Main", "E" + std::to_string(i)});
+    // The windows whose texts the language file gives one by one.
+    const std::vector<std::pair<const char*, int>> windows{
+        {"Genre", 15}, {"IconWahl", 3}, {"Check", 3}, {"CheckS", 5}, {"Burn", 6}};
+    for (const auto& [section, count] : windows)
+        for (int i = 1; i <= count; ++i)
+            keys.push_back({section, "E" + std::to_string(i)});
     return keys;
 }
 
