@@ -37,12 +37,7 @@ bool CliProject::open(const std::string& path)
 void CliProject::applyDisplaySettings()
 {
     const auto file = settingsFile(m_ctx.baseDir);
-    table().applyStartHeadings(ProjectWorkspace::usableHeadings(m_ctx.language, [] {
-                                   std::array<std::string, ItemTable::kFields> english;
-                                   for (int f = 1; f <= ItemTable::kFields; ++f)
-                                       english[static_cast<std::size_t>(f - 1)] = std::string(ItemTable::englishName(f));
-                                   return english;
-                               }()),
+    table().applyStartHeadings(ProjectWorkspace::usableHeadings(m_ctx.language, ProjectWorkspace::englishNames()),
                                loadHeadingNames(file));
     Settings settings;
     loadSettings(file, settings);

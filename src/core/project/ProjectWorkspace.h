@@ -30,10 +30,17 @@ public:
         , design(data, fonts)
         , session(baseDir, data, table, categories, design, ui, language, standardProjectReaders())
     {
-        std::array<std::string, ItemTable::kFields> fieldOrder;
-        for (int f = 1; f <= ItemTable::kFields; ++f)
-            fieldOrder[static_cast<std::size_t>(f - 1)] = std::string(ItemTable::englishName(f));
+        const auto fieldOrder = englishNames();
         table.applyStartHeadings(usableHeadings(language, fieldOrder), fieldOrder);
+    }
+
+    // The twelve English field names in field order.
+    static std::array<std::string, ItemTable::kFields> englishNames()
+    {
+        std::array<std::string, ItemTable::kFields> names;
+        for (int f = 1; f <= ItemTable::kFields; ++f)
+            names[static_cast<std::size_t>(f - 1)] = std::string(ItemTable::englishName(f));
+        return names;
     }
 
     ProjectWorkspace(const ProjectWorkspace&) = delete;
