@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResolveCase{"full path outside the fonts folder",
                     {{"Far (TrueType)", "@elsewhere/far.ttf"}}, "Far", "far.ttf"},
         ResolveCase{"no entry at all", {}, "Nothing", std::nullopt}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+    [](const auto& param) { return "case" + std::to_string(param.index); });
 
 TEST(DesignFontsTest, SuffixTableKeepsOrderAndBlanks)
 {
