@@ -6,7 +6,7 @@ packages=(
   libgtest-dev libgmock-dev
   libfontconfig-dev libjpeg-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  xorriso fonts-dejavu-core
+  fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
