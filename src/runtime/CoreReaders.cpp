@@ -14,8 +14,6 @@
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"
 #include "design/MenuDesign.h"
-#include "profile/ProfileBatch.h"
-#include "profile/ProfileFile.h"
 #include "util/Colour.h"
 #include "util/Fs.h"
 
@@ -137,7 +135,7 @@ MenuLook readLook(const fs::path& designFile)
     qv::DesignFonts fonts(catalogue, registrar);
     qv::MenuDesign design(references, fonts);
     try {
-        design.read(designFile);
+        design.read(designFile, qv::MenuDesign::Companions::AsBuilt);
     } catch (const std::exception&) {
         // A colour that is no colour keeps its default; the rest of the read stands.
     }
@@ -196,19 +194,10 @@ MenuLook readLook(const fs::path& designFile)
                     : s.letterCase == qv::kLetterCaseUpper  ? LetterCase::Upper
                                                             : LetterCase::Lower;
 
-    // The design reader finds a picture by the name it had in the design
-    // folder; on a CD the build has renamed it (back.bmp, splash.bmp), so the
-    // reader turns a picture background into a gradient and keeps the splash
-    // frame at its defaults. These keys are taken as written, with the
-    // reader's own rules, and used only when CFG/ holds the picture.
-    qv::ProfileBatch batch;
-    const qv::ProfileFile file(designFile, &batch);
-    look.backgroundPicture = file.readString("general", "design_mode", "band") == qv::kFillBitmap;
-    if (const auto fc = qv::colourFromText(file.readString("Splash", "fc", "clWhite")))
-        look.splashFrame = *fc;
-    look.splashFrameWidth = std::clamp(file.readInteger("Splash", "fw", 1), 0, qv::DesignSettings::kMaxFrameWidth);
-    look.splashSeconds =
-        std::clamp(file.readInteger("Splash", "d", 1000) / 1000, 0, qv::DesignSettings::kMaxDelaySeconds);
+    look.backgroundPicture = s.designMode == qv::kFillBitmap;
+    look.splashFrame = s.splashFrameColour;
+    look.splashFrameWidth = s.splashFrameWidth;
+    look.splashSeconds = s.splashDelaySeconds;
     return look;
 }
 

@@ -77,25 +77,45 @@ private:
     std::optional<std::string> m_badColour;
 };
 
-// Points ref at the file name in folder, and failing that at the full path.
+// The file called name in folder, its letter case ignored as on the
+// file systems a CD is read from; the name itself when none is there.
+std::filesystem::path inFolderIgnoringCase(const std::filesystem::path& folder, std::string_view name)
+{
+    const std::filesystem::path exact = folder / pathFromText(name);
+    std::error_code ec;
+    if (std::filesystem::exists(exact, ec))
+        return exact;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        if (iequals(pathText(entry.path().filename()), name))
+            return entry.path();
+    }
+    return exact;
+}
+
+// Points ref at the file name in folder, and failing that at the full path,
+// and failing that at builtName in folder (empty: not looked for).
 void pointByName(FileReference& ref, const std::filesystem::path& folder, const std::string& name,
-                 const std::string& fullPath)
+                 const std::string& fullPath, std::string_view builtName = {})
 {
     ref.clear();
     if (!name.empty() && !folder.empty())
         ref.assign(folder / pathFromText(name));
     if (ref.empty() && !fullPath.empty())
         ref.assign(pathFromText(fullPath));
+    if (ref.empty() && !builtName.empty() && !folder.empty())
+        ref.assign(inFolderIgnoringCase(folder, builtName));
 }
 
 void pointByPath(FileReference& ref, const std::filesystem::path& folder, const std::string& fullPath,
-                 const std::string& name)
+                 const std::string& name, std::string_view builtName = {})
 {
     ref.clear();
     if (!fullPath.empty())
         ref.assign(pathFromText(fullPath));
     if (ref.empty() && !name.empty() && !folder.empty())
         ref.assign(folder / pathFromText(name));
+    if (ref.empty() && !builtName.empty() && !folder.empty())
+        ref.assign(inFolderIgnoringCase(folder, builtName));
 }
 
 std::string choiceText(int value, int max)
@@ -129,8 +149,10 @@ std::filesystem::path MenuDesign::designFolder(const std::filesystem::path& desi
     return withTrailingSeparator(normalised(designFile).parent_path());
 }
 
-void MenuDesign::read(const std::filesystem::path& path)
+void MenuDesign::read(const std::filesystem::path& path, Companions companions)
 {
+    const bool asBuilt = companions == Companions::AsBuilt;
+    auto built = [asBuilt](std::string_view name) { return asBuilt ? name : std::string_view(); };
     const std::filesystem::path file = normalised(path);
     const std::filesystem::path folder = designFolder(file);
     ProfileBatch batch;  // one parse of the file for all its keys; nothing is written
@@ -141,7 +163,8 @@ void MenuDesign::read(const std::filesystem::path& path)
     s.designMode = r.text("general", "design_mode", kFillBand);
     s.buttonMode = r.text("general", "button_mode", kFillBand);
 
-    pointByName(m_data.Splash_File, folder, r.text("Splash", "bmpalone", ""), r.text("Splash", "bmp", ""));
+    pointByName(m_data.Splash_File, folder, r.text("Splash", "bmpalone", ""), r.text("Splash", "bmp", ""),
+                built("splash.bmp"));
     if (!m_data.Splash_File.empty()) {
         r.colour("Splash", "fc", "clWhite", s.splashFrameColour);
         s.splashFrameWidth = r.clamped("Splash", "fw", 1, DesignSettings::kMaxFrameWidth);
@@ -152,11 +175,11 @@ void MenuDesign::read(const std::filesystem::path& path)
         s.splashDelaySeconds = 1;
     }
 
-    pointByName(m_data.Icon_File, folder, r.text("Icon", "namealone", ""), r.text("Icon", "name", ""));
+    pointByName(m_data.Icon_File, folder, r.text("Icon", "namealone", ""), r.text("Icon", "name", ""), built("rnv.ico"));
 
     r.colour("Back", "bc", "clBlack", s.backStart);
     r.colour("Back", "bec", "clBlack", s.backEnd);
-    pointByName(m_data.BMP_File, folder, r.text("Back", "bmpalone", ""), r.text("Back", "Bmp", ""));
+    pointByName(m_data.BMP_File, folder, r.text("Back", "bmpalone", ""), r.text("Back", "Bmp", ""), built("back.bmp"));
     r.choice("Back", "tile_mode", "tmtile", &tileModeFromText, s.tileMode);
 
     r.colour("Buttons", "btnc", "clBlack", s.buttonStart);
@@ -172,7 +195,8 @@ void MenuDesign::read(const std::filesystem::path& path)
     r.colour("Buttons", "btnstyle_sc", "clgray", s.buttonTextShadow);
     r.colour("Buttons", "buttonshadowcolor", "clblack", s.buttonShadow);
     s.buttonBold = r.bold("Buttons", "font_format", "normal");
-    pointByName(m_data.Button_file, folder, r.text("Buttons", "btn_bmpalone", ""), r.text("Buttons", "btn_bmp", ""));
+    pointByName(m_data.Button_file, folder, r.text("Buttons", "btn_bmpalone", ""), r.text("Buttons", "btn_bmp", ""),
+                built("button.bmp"));
     r.choice("Buttons", "font_effect", "tdSunken", &textEffectFromText, s.buttonTextEffect);
 
     r.colour("Boxes", "boxc_c", "clWhite", s.categoryBox);
@@ -195,8 +219,11 @@ void MenuDesign::read(const std::filesystem::path& path)
     }
 
     // Sounds try their full path first, the pictures and the icon their file name.
-    for (int n = 1; n <= kSoundCount; ++n)
-        pointByPath(m_data.sound(n), folder, r.text("Sound", soundKey(n), ""), r.text("Sound", soundKey(n) + "alone", ""));
+    for (int n = 1; n <= kSoundCount; ++n) {
+        const std::string builtSound = "Sound" + std::to_string(n) + ".wav";
+        pointByPath(m_data.sound(n), folder, r.text("Sound", soundKey(n), ""), r.text("Sound", soundKey(n) + "alone", ""),
+                    built(builtSound));
+    }
 
     s.language = r.integer("Language", "Language", 0);
     s.letterCase = r.integer("Language", "Style", 0);

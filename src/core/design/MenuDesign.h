@@ -21,11 +21,22 @@ public:
 
     MenuDesign(TMainDaten& data, DesignFonts& fonts);
 
+    // Where read() looks for the design's pictures, sounds and icon.
+    enum class Companions {
+        // By the names and paths the design file gives.
+        AsNamed,
+        // As named, and failing that under the names a build gives their
+        // copies beside design.cfg (splash.bmp, back.bmp, button.bmp,
+        // Sound1.wav to Sound5.wav, rnv.ico): the menu runtime reads a CD's
+        // design this way, the design file being copied unchanged.
+        AsBuilt,
+    };
+
     // Makes the file at path the current design. A missing file or an empty
     // path reads as a file without keys. A colour that is neither a name nor
     // an integer keeps its previous value; the read still completes, and
     // then raises ColourConversionError for the first such value.
-    void read(const std::filesystem::path& path);
+    void read(const std::filesystem::path& path, Companions companions = Companions::AsNamed);
 
     // Writes the whole design to path in the fixed layout (replacing the
     // file), points menudesign_file at it and clears the unsaved-changes flag.

@@ -527,5 +527,34 @@ TEST(MenuDesignTest, BitmapSizeReadsBothHeaderKinds)
     EXPECT_EQ(bitmapSize(dir / "x.jpg").width, 0);
 }
 
+TEST(MenuDesignTest, ABuiltCdsDesignFindsItsRenamedCompanions)
+{
+    // A CD's CFG/: the design file as it was, its pictures and sounds under the
+    // names the build gives them (in upper case, as some CD file systems show them).
+    DesignFixture f;
+    writeBmp(f.dir / "CFG" / "BACK.BMP", 4, 3);
+    writeBmp(f.dir / "CFG" / "splash.bmp", 4, 3);
+    writeFile(f.dir / "CFG" / "Sound2.wav", "RIFF");
+    const auto design = f.file("CFG/design.cfg",
+                               "[general]\r\ndesign_mode=bmp\r\n[Back]\r\nbmpalone=ocean_back.bmp\r\n"
+                               "[Splash]\r\nbmpalone=ocean_splash.bmp\r\nfc=clRed\r\nfw=3\r\nd=4000\r\n"
+                               "[Sound]\r\nsound2alone=ocean_standard.wav\r\n");
+
+    f.design.read(design);
+    EXPECT_TRUE(f.data.BMP_File.empty());
+    EXPECT_EQ(f.design.settings().designMode, "band");
+    EXPECT_EQ(f.design.settings().splashFrameWidth, 1);
+
+    f.design.read(design, MenuDesign::Companions::AsBuilt);
+    EXPECT_EQ(f.data.BMP_File.fullPath(), f.dir / "CFG" / "BACK.BMP");
+    EXPECT_EQ(f.design.settings().designMode, "bmp");
+    EXPECT_EQ(f.data.Splash_File.fullPath(), f.dir / "CFG" / "splash.bmp");
+    EXPECT_EQ(f.design.settings().splashFrameColour, rgbColour(255, 0, 0));
+    EXPECT_EQ(f.design.settings().splashFrameWidth, 3);
+    EXPECT_EQ(f.design.settings().splashDelaySeconds, 4);
+    EXPECT_EQ(f.data.sound(2).fullPath(), f.dir / "CFG" / "Sound2.wav");
+    EXPECT_TRUE(f.data.sound(1).empty());
+}
+
 }  // namespace
 }  // namespace qv
