@@ -1,7 +1,7 @@
 #include "CliContext.h"
 
 #include "Cli.h"
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"
@@ -19,7 +19,7 @@ int runDesign(CliContext& ctx, const CommandArgs& args)
         ctx.err << "The design file " << args.positional[0] << " does not exist.\n";
         return kFailed;
     }
-    TMainDaten data;
+    ProjectFiles data;
     FontconfigCatalogue catalogue;
     FontconfigRegistrar registrar;
     DesignFonts fonts(catalogue, registrar);

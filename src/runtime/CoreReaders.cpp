@@ -8,7 +8,7 @@
 #include <QFontDatabase>
 
 #include "Painting.h"
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryFile.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
@@ -129,7 +129,7 @@ TextLook textOf(const qv::TextLook& t, const std::string& face)
 MenuLook readLook(const fs::path& designFile)
 {
     const fs::path cfg = designFile.parent_path();
-    qv::TMainDaten references;
+    qv::ProjectFiles references;
     const qv::FontconfigCatalogue catalogue;
     CfgFontRegistrar registrar(cfg);
     qv::DesignFonts fonts(catalogue, registrar);

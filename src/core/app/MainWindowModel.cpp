@@ -7,7 +7,7 @@
 
 namespace qv {
 
-MainWindowModel::MainWindowModel(std::filesystem::path baseDir, TMainDaten& data, Ui& ui)
+MainWindowModel::MainWindowModel(std::filesystem::path baseDir, ProjectFiles& data, Ui& ui)
     : m_baseDir(std::move(baseDir))
     , m_data(data)
     , m_ui(ui)
@@ -133,22 +133,22 @@ void MainWindowModel::dispatchUnguarded(CommandId id)
     case CommandId::ToolBar5:
         m_settingsCommands.toolbarEntryClick(static_cast<int>(id) - static_cast<int>(CommandId::ToolBar1) + 1);
         return;
-    case CommandId::ButtonTitles: m_settingsCommands.Symboltitel1Click(); return;
-    case CommandId::ButtonSizeSmall: m_settingsCommands.Klein1Click(); return;
-    case CommandId::ButtonSizeLarge: m_settingsCommands.Gro1Click(); return;
-    case CommandId::ShowWelcome: m_settingsCommands.ShowWelcomeScreen1Click(); return;
-    case CommandId::ShowAddItemTip: m_settingsCommands.ShowAddItemTip1Click(); return;
-    case CommandId::ShowBackground: m_settingsCommands.ShowBackgroundImages1Click(); return;
+    case CommandId::ButtonTitles: m_settingsCommands.buttonTitlesClick(); return;
+    case CommandId::ButtonSizeSmall: m_settingsCommands.buttonSizeSmallClick(); return;
+    case CommandId::ButtonSizeLarge: m_settingsCommands.buttonSizeLargeClick(); return;
+    case CommandId::ShowWelcome: m_settingsCommands.showWelcomeClick(); return;
+    case CommandId::ShowAddItemTip: m_settingsCommands.showAddItemTipClick(); return;
+    case CommandId::ShowBackground: m_settingsCommands.showBackgroundClick(); return;
     case CommandId::English:
     case CommandId::German:
     case CommandId::Russian:
     case CommandId::Spanish:
         languageClick(static_cast<int>(id) - static_cast<int>(CommandId::English) + 1);
         return;
-    case CommandId::Info: Info1Click(); return;
+    case CommandId::Info: aboutClick(); return;
     case CommandId::Help: helpClick(); return;
-    case CommandId::FirstProject: FirstProject1Click(); return;
-    case CommandId::Exit: settingsClick(); return;
+    case CommandId::FirstProject: firstProjectClick(); return;
+    case CommandId::Exit: exitClick(); return;
     default:
         break;
     }
@@ -157,7 +157,7 @@ void MainWindowModel::dispatchUnguarded(CommandId id)
         it->second();
 }
 
-void MainWindowModel::settingsClick()
+void MainWindowModel::exitClick()
 {
     m_ui.playClick();
     if (modified()) {
@@ -210,7 +210,7 @@ void MainWindowModel::helpContext(int topic)
         m_ui.showHelp(file, topic);
 }
 
-void MainWindowModel::Info1Click()
+void MainWindowModel::aboutClick()
 {
     m_ui.playClick();
     m_ui.showModal(m_about);

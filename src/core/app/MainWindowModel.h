@@ -2,7 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CommandTable.h"
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "app/Ui.h"
 #include "i18n/LanguageManager.h"
 #include "i18n/Settings.h"
@@ -49,12 +49,12 @@ struct MainWindowHooks {
 // Why the main window's title is set from the project.
 enum class TitleCause { Opened, Edited, Created };
 
-// The main window's behaviour (Tform1): start and stop, title, command
+// The main window's behaviour: start and stop, title, command
 // enabling, the frame's own commands (Exit, Help, First Project, Info, the
 // language entries) and dispatch of the commands other parts provide.
 class MainWindowModel final {
 public:
-    MainWindowModel(std::filesystem::path baseDir, TMainDaten& data, Ui& ui);
+    MainWindowModel(std::filesystem::path baseDir, ProjectFiles& data, Ui& ui);
 
     MainWindowHooks& hooks() { return m_hooks; }
     // Registers the handler of a command that another part owns (newClick, addClick, ...).
@@ -71,7 +71,7 @@ public:
     void firstShow();
 
     // Exit (`exit` button, menu Exit): asks M23 when there are unsaved changes.
-    void settingsClick();
+    void exitClick();
     // Closing the window by any way: working copy and Files/burn vlx.cpj
     // deleted, settings saved. Ends the program, even when the settings file
     // can't be written (that is reported).
@@ -79,8 +79,8 @@ public:
     bool closed() const { return m_closed; }
 
     void helpClick();
-    void FirstProject1Click() { helpContext(kFirstProjectHelpTopic); }
-    void Info1Click();
+    void firstProjectClick() { helpContext(kFirstProjectHelpTopic); }
+    void aboutClick();
     // Opens the language's help file at a numbered topic.
     void helpContext(int topic);
     // A language menu entry: nothing when n is the language in use.
@@ -129,7 +129,7 @@ private:
     void saveSettingsNow();
 
     std::filesystem::path m_baseDir;
-    TMainDaten& m_data;
+    ProjectFiles& m_data;
     Ui& m_ui;
     MainWindowHooks m_hooks;
     std::map<CommandId, std::function<void()>> m_handlers;

@@ -1,6 +1,6 @@
 #include "build/BuildPipeline.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "app/Ui.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryList.h"
@@ -78,7 +78,7 @@ private:
 }  // namespace
 
 BuildInput BuildInput::fromProject(const fs::path& baseDir, const ItemTable& table, const CategoryList& categories,
-                                   const TMainDaten& data, std::string cdName, std::string rootName)
+                                   const ProjectFiles& data, std::string cdName, std::string rootName)
 {
     BuildInput in;
     in.baseDir = baseDir;
@@ -202,7 +202,7 @@ BuildSummary BuildPipeline::buildInto(const BuildInput& input, const fs::path& o
     return build(input, outputFolder);
 }
 
-bool BuildPipeline::generateClick(const BuildInput& input)
+bool BuildPipeline::buildClick(const BuildInput& input)
 {
     m_ui.playClick();
     const std::string& rootName = input.items.rootName;

@@ -15,7 +15,7 @@ class ItemTable;
 class Language;
 class ProjectSession;
 class Ui;
-struct TMainDaten;
+struct ProjectFiles;
 
 // Everything a build reads, taken from the open project by value, so the
 // build can't change the project and the command line can make one without
@@ -38,7 +38,7 @@ struct BuildInput {
     // design's pictures, sounds and icon as the shared data module holds them.
     // The design's language number is read from its file.
     static BuildInput fromProject(const std::filesystem::path& baseDir, const ItemTable& table,
-                                  const CategoryList& categories, const TMainDaten& data, std::string cdName,
+                                  const CategoryList& categories, const ProjectFiles& data, std::string cdName,
                                   std::string rootName);
     // The same for the open project of a session (the GUI's and the command line's).
     static BuildInput fromSession(ProjectSession& session);
@@ -72,7 +72,7 @@ public:
     // dialog's Build): asks for the output folder, builds into it and offers
     // to start the runtime. Returns whether the folder was built. A profile
     // file that can't be written ends the command with an error box.
-    bool generateClick(const BuildInput& input);
+    bool buildClick(const BuildInput& input);
 
     // Where the folder chooser starts: the project folder without its final
     // separator, a root such as "/" or "C:\" as it is.

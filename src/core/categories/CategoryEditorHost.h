@@ -3,7 +3,7 @@
 namespace qv {
 
 // What the category editor needs of the project side. The project's category
-// file reference itself is TMainDaten::genre_file.
+// file reference itself is ProjectFiles::genre_file.
 class CategoryEditorHost {
 public:
     virtual ~CategoryEditorHost() = default;

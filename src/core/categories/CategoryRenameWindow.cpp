@@ -1,10 +1,10 @@
 #include "categories/CategoryRenameWindow.h"
 
-#include "categories/Tgfform.h"
+#include "categories/CategoryEditor.h"
 
 namespace qv {
 
-CategoryRenameWindow::CategoryRenameWindow(Tgfform& editor)
+CategoryRenameWindow::CategoryRenameWindow(CategoryEditor& editor)
     : m_editor(editor)
 {
 }

@@ -6,14 +6,14 @@
 
 namespace qv {
 
-class Tgfform;
+class CategoryEditor;
 
 // The free-text editor in its category rename mode: one text, OK and Cancel.
 // The editor shows this window unless the application hands it its own
-// free-text editor (Tgfform::setRenameEditor).
+// free-text editor (CategoryEditor::setRenameEditor).
 class CategoryRenameWindow final : public ModalWindow {
 public:
-    explicit CategoryRenameWindow(Tgfform& editor);
+    explicit CategoryRenameWindow(CategoryEditor& editor);
 
     std::string_view windowName() const override { return "CategoryRename"; }
 
@@ -26,7 +26,7 @@ public:
     bool isShowing() const { return m_showing; }
 
 private:
-    Tgfform& m_editor;
+    CategoryEditor& m_editor;
     std::string m_text;
     bool m_showing = false;
 };

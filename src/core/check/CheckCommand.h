@@ -2,8 +2,8 @@
 
 #include "app/Ui.h"
 #include "check/ProjectCheck.h"
-#include "check/Tcheckform.h"
-#include "check/Tchecksform.h"
+#include "check/CheckLocationDialog.h"
+#include "check/CheckSummary.h"
 
 #include <filesystem>
 #include <string_view>
@@ -14,8 +14,8 @@ class ItemTable;
 class Language;
 
 // The main window's check command with its two windows, created once: the
-// location dialog (Tcheckform) for a file found in several folders and the
-// summary (Tchecksform) shown after every run.
+// location dialog (CheckLocationDialog) for a file found in several folders and the
+// summary (CheckSummary) shown after every run.
 class CheckCommand final {
 public:
     // language: the program's current language object, read at each run.
@@ -26,15 +26,15 @@ public:
     // projectFolder is the open project's rootname.
     void checkClick(std::string_view projectFolder);
 
-    Tcheckform& locationDialog() { return m_location; }
-    Tchecksform& summary() { return m_summary; }
+    CheckLocationDialog& locationDialog() { return m_location; }
+    CheckSummary& summary() { return m_summary; }
     const CheckStats& stats() const { return m_check.stats(); }
 
 private:
     Ui& m_ui;
     ProjectCheck m_check;
-    Tcheckform m_location;
-    Tchecksform m_summary;
+    CheckLocationDialog m_location;
+    CheckSummary m_summary;
 };
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #include "design/DesignPreview.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/MenuDesign.h"
 #include "util/Fs.h"
@@ -28,7 +28,7 @@ void DesignPreview::writePreviewFolder(const std::filesystem::path& baseDir, Men
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
 
-    TMainDaten& data = design.data();
+    ProjectFiles& data = design.data();
     const std::filesystem::path designFile = data.menudesign_file.fullPath();
     const bool modified = design.modified();
 

@@ -59,7 +59,7 @@ struct TextLook {
 };
 
 // Every value of a design file that is not a path; the pictures, sounds and
-// icon are the companion file references of TMainDaten. The initial values
+// icon are the companion file references of ProjectFiles. The initial values
 // are the defaults of a file without keys.
 struct DesignSettings {
     static constexpr int kMaxFrameWidth = 250;

@@ -1,7 +1,7 @@
 #include "design/MenuDesign.h"
 
 #include "app/BaseDirectory.h"
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "profile/ProfileBatch.h"
@@ -136,7 +136,7 @@ std::string soundKey(int n) { return "sound" + std::to_string(n); }
 
 }  // namespace
 
-MenuDesign::MenuDesign(TMainDaten& data, DesignFonts& fonts)
+MenuDesign::MenuDesign(ProjectFiles& data, DesignFonts& fonts)
     : m_data(data)
     , m_fonts(fonts)
 {

@@ -8,7 +8,7 @@
 namespace qv {
 
 class DesignFonts;
-struct TMainDaten;
+struct ProjectFiles;
 
 // The current design: its settings here, its design file and companion
 // pictures, sounds and icon in the shared data module, its own fonts in the
@@ -19,7 +19,7 @@ public:
     // The five sounds, in order: start, standard, button, copy complete, unzip complete.
     static constexpr int kSoundCount = 5;
 
-    MenuDesign(TMainDaten& data, DesignFonts& fonts);
+    MenuDesign(ProjectFiles& data, DesignFonts& fonts);
 
     // Where read() looks for the design's pictures, sounds and icon.
     enum class Companions {
@@ -55,8 +55,8 @@ public:
 
     DesignSettings& settings() { return m_settings; }
     const DesignSettings& settings() const { return m_settings; }
-    TMainDaten& data() { return m_data; }
-    const TMainDaten& data() const { return m_data; }
+    ProjectFiles& data() { return m_data; }
+    const ProjectFiles& data() const { return m_data; }
     DesignFonts& fonts() { return m_fonts; }
     const DesignFonts& fonts() const { return m_fonts; }
 
@@ -67,7 +67,7 @@ public:
 private:
     void readFonts(const class ProfileFile& file, const std::filesystem::path& folder);
 
-    TMainDaten& m_data;
+    ProjectFiles& m_data;
     DesignFonts& m_fonts;
     DesignSettings m_settings;
     bool m_modified = false;

@@ -10,11 +10,11 @@ namespace qv {
 namespace {
 
 constexpr std::array<ExportFormatInfo, 5> kFormats{{
-    {ExportFormat::Ascii, "ASCII1Click", "asc", "ASCII", "E111"},
-    {ExportFormat::Csv, "CVA1Click", "cvs", "CVS", "E112"},
-    {ExportFormat::Word, "DOC1Click", "doc", "Word", "E113"},
-    {ExportFormat::Excel, "Excel1Click", "xls", "Excel", "E114"},
-    {ExportFormat::Html, "HTML1Click", "html", "HTML", "E115"},
+    {ExportFormat::Ascii, "exportAsciiClick", "asc", "ASCII", "E111"},
+    {ExportFormat::Csv, "exportCsvClick", "cvs", "CVS", "E112"},
+    {ExportFormat::Word, "exportWordClick", "doc", "Word", "E113"},
+    {ExportFormat::Excel, "exportExcelClick", "xls", "Excel", "E114"},
+    {ExportFormat::Html, "exportHtmlClick", "html", "HTML", "E115"},
 }};
 
 }  // namespace

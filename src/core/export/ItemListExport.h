@@ -26,11 +26,11 @@ public:
 
     ItemListExport(const ItemTable& table, Ui& ui, OfficeAdapter& office);
 
-    void ASCII1Click() { exportAs(ExportFormat::Ascii); }
-    void CVA1Click() { exportAs(ExportFormat::Csv); }
-    void DOC1Click() { exportAs(ExportFormat::Word); }
-    void Excel1Click() { exportAs(ExportFormat::Excel); }
-    void HTML1Click() { exportAs(ExportFormat::Html); }
+    void exportAsciiClick() { exportAs(ExportFormat::Ascii); }
+    void exportCsvClick() { exportAs(ExportFormat::Csv); }
+    void exportWordClick() { exportAs(ExportFormat::Word); }
+    void exportExcelClick() { exportAs(ExportFormat::Excel); }
+    void exportHtmlClick() { exportAs(ExportFormat::Html); }
 
     // Click, save chooser, write. False when cancelled or failed.
     bool exportAs(ExportFormat format);

@@ -57,7 +57,7 @@ void SettingsCommands::toolbarEntryClick(int entry)
     m_settings.toolbars.visible[i] = !m_settings.toolbars.visible[i];
 }
 
-void SettingsCommands::Symboltitel1Click()
+void SettingsCommands::buttonTitlesClick()
 {
     m_ui.playClick();
     ToolbarLayout& t = m_settings.toolbars;
@@ -72,7 +72,7 @@ void SettingsCommands::Symboltitel1Click()
     t.smallArrow = false;
 }
 
-void SettingsCommands::Klein1Click()
+void SettingsCommands::buttonSizeSmallClick()
 {
     m_ui.playClick();
     ToolbarLayout& t = m_settings.toolbars;
@@ -85,7 +85,7 @@ void SettingsCommands::Klein1Click()
     setGeometry(2);
 }
 
-void SettingsCommands::Gro1Click()
+void SettingsCommands::buttonSizeLargeClick()
 {
     m_ui.playClick();
     ToolbarLayout& t = m_settings.toolbars;
@@ -98,19 +98,19 @@ void SettingsCommands::Gro1Click()
     setGeometry(1);
 }
 
-void SettingsCommands::ShowWelcomeScreen1Click()
+void SettingsCommands::showWelcomeClick()
 {
     m_ui.playClick();
     m_settings.showWelcome = !m_settings.showWelcome;
 }
 
-void SettingsCommands::ShowAddItemTip1Click()
+void SettingsCommands::showAddItemTipClick()
 {
     m_ui.playClick();
     m_settings.showTip = !m_settings.showTip;
 }
 
-void SettingsCommands::ShowBackgroundImages1Click()
+void SettingsCommands::showBackgroundClick()
 {
     m_ui.playClick();
     m_settings.showBack = !m_settings.showBack;

@@ -27,13 +27,13 @@ public:
     // The five tool bar entries s1..s5, first to fifth: project, item,
     // chosen-item, environment and program controls.
     void toolbarEntryClick(int entry);
-    void Symboltitel1Click();  // button titles
-    void Klein1Click();        // button size small
-    void Gro1Click();          // button size large
+    void buttonTitlesClick();  // button titles
+    void buttonSizeSmallClick();        // button size small
+    void buttonSizeLargeClick();          // button size large
 
-    void ShowWelcomeScreen1Click();
-    void ShowAddItemTip1Click();
-    void ShowBackgroundImages1Click();
+    void showWelcomeClick();
+    void showAddItemTipClick();
+    void showBackgroundClick();
 
     // What the tool buttons show.
     const std::array<std::string, kToolButtons>& captions() const { return m_captions; }

@@ -74,7 +74,7 @@ void ItemTableCommands::languageChosenFromMenu(bool projectOpen)
         m_table.normaliseYesNo();
 }
 
-void ItemTableCommands::deletefClick()
+void ItemTableCommands::removeClick()
 {
     m_ui.playClick();
     m_table.removeCurrentRow();
@@ -264,7 +264,7 @@ bool ItemTableCommands::headingClick(int column)
     return true;
 }
 
-void ItemTableCommands::FindClick()
+void ItemTableCommands::findClick()
 {
     m_ui.playClick();
     m_findDialog.prepare();
@@ -274,7 +274,7 @@ void ItemTableCommands::FindClick()
     findFrom(std::nullopt, {m_table.currentRow(), m_table.currentRealColumn()});
 }
 
-void ItemTableCommands::Findnext1Click()
+void ItemTableCommands::findNextClick()
 {
     m_ui.playClick();
     const CellPosition scopeCell =

@@ -3,7 +3,7 @@
 #include "app/Ui.h"
 #include "project/CellComparison.h"
 #include "project/ItemTable.h"
-#include "project/Tfinddlg.h"
+#include "project/FindDialog.h"
 
 #include <array>
 #include <filesystem>
@@ -75,8 +75,8 @@ public:
     void languageAppliedAtStart(const std::array<std::string, ItemTable::kFields>& celld);
     void languageChosenFromMenu(bool projectOpen);
 
-    // Remove (deletefClick and the context menu's first entry); no confirmation.
-    void deletefClick();
+    // Remove (removeClick and the context menu's first entry); no confirmation.
+    void removeClick();
 
     // Double click or Space on the cursor cell: the editor it gets, or nothing
     // when a restriction refuses it (M31..M34 shown) or no field stands there.
@@ -107,10 +107,10 @@ public:
     int sortColumn() const { return m_sortColumn; }
     bool sortAscending() const { return m_sortAscending; }
 
-    // Find (FindClick) shows the find dialog; Find next (Findnext1Click) goes on from the last match.
-    Tfinddlg& findDialog() { return m_findDialog; }
-    void FindClick();
-    void Findnext1Click();
+    // Find (findClick) shows the find dialog; Find next (findNextClick) goes on from the last match.
+    FindDialog& findDialog() { return m_findDialog; }
+    void findClick();
+    void findNextClick();
 
     const CellComparison& comparison() const { return m_cmp; }
 
@@ -127,7 +127,7 @@ private:
     int m_sortColumn = 3;
     bool m_sortAscending = true;
 
-    Tfinddlg m_findDialog;
+    FindDialog m_findDialog;
     std::optional<CellPosition> m_lastFound;
 };
 

@@ -1,10 +1,10 @@
 #include "project/ProjectSession.h"
 
 #include "app/MainWindowModel.h"
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryList.h"
-#include "design/Tmdform.h"
+#include "design/DesignEditor.h"
 #include "i18n/Language.h"
 #include "project/ItemTable.h"
 #include "project/ProjectLoader.h"
@@ -53,7 +53,7 @@ private:
     Ui& m_ui;
 };
 
-ProjectSession::ProjectSession(std::filesystem::path baseDir, TMainDaten& data, ItemTable& table,
+ProjectSession::ProjectSession(std::filesystem::path baseDir, ProjectFiles& data, ItemTable& table,
                                CategoryList& categories, MenuDesign& design, Ui& ui, const Language& language,
                                ProjectFileReaders readers)
     : m_baseDir(std::move(baseDir))
@@ -73,12 +73,12 @@ void ProjectSession::attachFrame(MainWindowModel& frame)
     frame.hooks().save = [this] { return save(); };
     frame.hooks().modified = [this] { return modified(); };
     frame.setHandler(CommandId::New, [this] { newClick(); });
-    frame.setHandler(CommandId::Open, [this] { zGradBtn1Click(); });
+    frame.setHandler(CommandId::Open, [this] { openClick(); });
     frame.setHandler(CommandId::Save, [this] { saveClick(); });
-    frame.setHandler(CommandId::SaveAs, [this] { SaveAs1Click(); });
-    frame.setHandler(CommandId::EditProject, [this] { editpClick(); });
-    frame.setHandler(CommandId::CategoryEditor, [this] { geditbtnmainClick(); });
-    frame.setHandler(CommandId::MenuDesignEditor, [this] { mdbtnmainClick(); });
+    frame.setHandler(CommandId::SaveAs, [this] { saveAsClick(); });
+    frame.setHandler(CommandId::EditProject, [this] { editProjectClick(); });
+    frame.setHandler(CommandId::CategoryEditor, [this] { categoryEditorClick(); });
+    frame.setHandler(CommandId::MenuDesignEditor, [this] { designEditorClick(); });
 }
 
 // --- State ---------------------------------------------------------------------
@@ -313,7 +313,7 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
             spec.filters = {{CategoryFile::kDialogFilter, CategoryFile::kDialogPattern}};
             spec.initialDir = m_baseDir / "genre";
         } else {
-            spec.filters = {{Tmdform::kDesignFilter, "*.qvd"}};
+            spec.filters = {{DesignEditor::kDesignFilter, "*.qvd"}};
             spec.initialDir = m_baseDir / "menudesign";
         }
         const auto picked = m_ui.openFile(spec);
@@ -390,7 +390,7 @@ bool ProjectSession::askSaveFirst()
     return save();
 }
 
-void ProjectSession::zGradBtn1Click()
+void ProjectSession::openClick()
 {
     m_ui.playClick();
     if (!askSaveFirst())
@@ -431,7 +431,7 @@ bool ProjectSession::save()
     return true;
 }
 
-void ProjectSession::SaveAs1Click()
+void ProjectSession::saveAsClick()
 {
     m_ui.playClick();
     saveAs();
@@ -472,7 +472,7 @@ void ProjectSession::newClick()
         m_hooks.projectDialog(ProjectDialogMode::New);
 }
 
-void ProjectSession::editpClick()
+void ProjectSession::editProjectClick()
 {
     m_ui.playClick();
     writeWorkingCopy();
@@ -484,7 +484,7 @@ void ProjectSession::editpClick()
         reReadThroughWorkingCopy();
 }
 
-void ProjectSession::geditbtnmainClick()
+void ProjectSession::categoryEditorClick()
 {
     m_ui.playClick();
     writeWorkingCopy();
@@ -494,7 +494,7 @@ void ProjectSession::geditbtnmainClick()
         reReadThroughWorkingCopy();
 }
 
-void ProjectSession::mdbtnmainClick()
+void ProjectSession::designEditorClick()
 {
     m_ui.playClick();
     if (m_hooks.designEditor)

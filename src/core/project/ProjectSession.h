@@ -17,7 +17,7 @@ class Language;
 class MainWindowModel;
 enum class TitleCause;
 class MenuDesign;
-struct TMainDaten;
+struct ProjectFiles;
 
 // How a load treats a missing category or design file: ask (M29/M30 and a
 // chooser), or fail with the message's text and never ask (command line).
@@ -55,9 +55,9 @@ enum class ProjectDialogMode { New, Edit };
 struct ProjectSessionHooks {
     // The new/edit project dialog, shown modally; false when it was cancelled.
     std::function<bool(ProjectDialogMode)> projectDialog;
-    // The category editor (Tgfform), shown modally.
+    // The category editor (CategoryEditor), shown modally.
     std::function<void()> categoryEditor;
-    // The design editor (Tmdform), shown modally.
+    // The design editor (DesignEditor), shown modally.
     std::function<void()> designEditor;
     // The rows were replaced (a load or a read-back): the chosen-item panel follows.
     std::function<void()> rowsChanged;
@@ -72,7 +72,7 @@ struct ProjectSessionHooks {
 // set; the frame, when attached, asks the session for it.
 class ProjectSession final : public CategoryEditorHost {
 public:
-    ProjectSession(std::filesystem::path baseDir, TMainDaten& data, ItemTable& table, CategoryList& categories,
+    ProjectSession(std::filesystem::path baseDir, ProjectFiles& data, ItemTable& table, CategoryList& categories,
                    MenuDesign& design, Ui& ui, const Language& language, ProjectFileReaders readers);
 
     ProjectSessionHooks& hooks() { return m_hooks; }
@@ -88,13 +88,13 @@ public:
     LoadResult loadProject(const std::filesystem::path& path, LoadMode mode = LoadMode::Interactive);
 
     // --- Commands -------------------------------------------------------------
-    void zGradBtn1Click();  // Open
+    void openClick();  // Open
     void saveClick();       // Save
-    void SaveAs1Click();    // Save As
+    void saveAsClick();    // Save As
     void newClick();        // New
-    void editpClick();      // Edit
-    void geditbtnmainClick();  // category editor
-    void mdbtnmainClick();     // design editor
+    void editProjectClick();      // Edit
+    void categoryEditorClick();  // category editor
+    void designEditorClick();     // design editor
 
     // Save without the click: the working copy is written, then the project
     // file is replaced by the same bytes in one step. A project never saved
@@ -143,7 +143,7 @@ public:
     std::filesystem::path categoryFile() const;
     std::filesystem::path designFile() const;
 
-    TMainDaten& data() { return m_data; }
+    ProjectFiles& data() { return m_data; }
     ItemTable& table() { return m_table; }
     const ItemTable& table() const { return m_table; }
     CategoryList& categories() { return m_categories; }
@@ -170,7 +170,7 @@ private:
     FileDialogSpec projectDialogSpec(const char* hintKey) const;
 
     std::filesystem::path m_baseDir;
-    TMainDaten& m_data;
+    ProjectFiles& m_data;
     ItemTable& m_table;
     CategoryList& m_categories;
     MenuDesign& m_design;

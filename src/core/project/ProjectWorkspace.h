@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryList.h"
 #include "design/DesignFonts.h"
 #include "design/MenuDesign.h"
@@ -62,7 +62,7 @@ public:
         return words;
     }
 
-    TMainDaten data;
+    ProjectFiles data;
     ItemTable table;
     CategoryList categories;
     DesignFonts fonts;

@@ -94,5 +94,5 @@ TEST(CommandTable, KeysAndButtonsFindTheirCommands)
     EXPECT_EQ(commandForButton(ToolButton::AddJump), CommandId::AddJump);
     EXPECT_EQ(commandForButton(ToolButton::Exit), CommandId::Exit);
     EXPECT_EQ(commandForButton(ToolButton::Settings), std::nullopt);
-    EXPECT_EQ(command(CommandId::AddJump).handler, "addjumpClick");
+    EXPECT_EQ(command(CommandId::AddJump).handler, "addJumpClick");
 }

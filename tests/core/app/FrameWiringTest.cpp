@@ -50,7 +50,7 @@ TEST(FrameWiring, HeadingsAndGridTravelThroughLanguageTableAndSettings)
         settings += "celld_" + std::to_string(n) + "=" + std::string(kFieldEnglishNames[static_cast<std::size_t>(n - 1)]) + "\r\n";
     writeFile(settingsFile(base.path()), settings);
 
-    TMainDaten data;
+    ProjectFiles data;
     FakeUi ui;
     ItemTable table;
     MainWindowModel model(base.path(), data, ui);

@@ -43,7 +43,7 @@ protected:
     }
 
     TempDir base;
-    TMainDaten data;
+    ProjectFiles data;
     FakeUi ui;
     MainWindowModel model{base.path(), data, ui};
     int saves = 0;
@@ -140,7 +140,7 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedChanges)
     const Case cases[] = {{true, MsgResult::Yes, 1}, {true, MsgResult::No, 0}, {false, std::nullopt, 0}};
     for (const Case& c : cases) {
         TempDir dir;
-        TMainDaten d;
+        ProjectFiles d;
         FakeUi u;
         MainWindowModel m(dir.path(), d, u);
         int saved = 0;
@@ -155,7 +155,7 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedChanges)
         if (c.answer)
             u.messageAnswers.push_back(*c.answer);
 
-        m.settingsClick();
+        m.exitClick();
 
         EXPECT_EQ(u.clicks, 1);
         if (c.answer) {
@@ -197,7 +197,7 @@ TEST_F(MainWindowModelTest, UnwritableSettingsAreReportedAndTheProgramStillEnds)
     std::filesystem::permissions(settingsFile(base.path()), std::filesystem::perms::owner_read,
                                  std::filesystem::perm_options::replace);
     ui.messageAnswers.push_back(MsgResult::No);
-    model.settingsClick();
+    model.exitClick();
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].kind, MsgKind::Error);
     EXPECT_EQ(ui.messages[1].message.text,

@@ -1,6 +1,6 @@
 #include "build/BuildPipeline.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryList.h"
 #include "i18n/Language.h"
 #include "profile/ProfileFile.h"
@@ -270,7 +270,7 @@ TEST(BuildPipeline, RuntimeLanguageFileFollowsTheDesignFile)
     for (const Case& c : cases) {
         Fixture fx;
         writeFile(fx.designFile, std::string("[general]\r\ndesign_mode=x\r\n") + c.languageSection);
-        TMainDaten data;
+        ProjectFiles data;
         data.genre_file.assign(fx.categoryFile);
         data.menudesign_file.assign(fx.designFile);
         CategoryList categories;
@@ -339,7 +339,7 @@ TEST(BuildPipeline, GenerateAsksBuildsAndOffersTheRuntime)
         ui.folderAnswers.push_back(out);
         ui.messageAnswers = {MsgResult::Ok, c.answer};
 
-        EXPECT_TRUE(BuildPipeline(ui, lang).generateClick(fx.input()));
+        EXPECT_TRUE(BuildPipeline(ui, lang).buildClick(fx.input()));
 
         EXPECT_EQ(ui.clicks, 1);
         EXPECT_EQ(ui.messageKeys(), (std::vector<std::string>{"M26", "M27"}));
@@ -369,7 +369,7 @@ TEST(BuildPipeline, WithoutProjectFolderNoM26AndCancelWritesNothing)
     const Language lang = fx.language();
     BrowsingUi ui;  // no folder queued: the chooser is cancelled
 
-    EXPECT_FALSE(BuildPipeline(ui, lang).generateClick(in));
+    EXPECT_FALSE(BuildPipeline(ui, lang).buildClick(in));
 
     EXPECT_EQ(ui.clicks, 1);
     EXPECT_TRUE(ui.messages.empty());
@@ -389,7 +389,7 @@ TEST(BuildPipeline, UnwritableItemFilesEndTheCommandWithTheWriteError)
     BrowsingUi ui;
     ui.folderAnswers.push_back(out);
 
-    EXPECT_FALSE(BuildPipeline(ui, lang).generateClick(fx.input()));
+    EXPECT_FALSE(BuildPipeline(ui, lang).buildClick(fx.input()));
 
     ASSERT_EQ(ui.messages.size(), 2u);  // M26, then the error
     EXPECT_EQ(ui.messages[1].kind, MsgKind::Error);
@@ -405,7 +405,7 @@ TEST(BuildPipeline, BuildChangesNothingInTheProject)
 {
     Fixture fx;
     writeFile(fx.project / "Tools" / "setup.exe", "program");
-    TMainDaten data;
+    ProjectFiles data;
     data.genre_file.assign(fx.categoryFile);
     data.menudesign_file.assign(fx.designFile);
     data.Splash_File.assign(fx.designFolder / "splash.bmp");

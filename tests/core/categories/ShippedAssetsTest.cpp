@@ -1,7 +1,7 @@
 #include "categories/CategoryFile.h"
 #include "categories/IconFile.h"
 #include "categories/IconPack.h"
-#include "categories/Tiwform.h"
+#include "categories/IconChooser.h"
 #include "i18n/Language.h"
 #include "util/Fs.h"
 #include "util/Text.h"
@@ -168,7 +168,7 @@ TEST_F(ShippedAssets, IconPacksHoldTwelveIconsOrMore)
 
     qv::test::FakeUi ui;
     Language language;
-    Tiwform chooser(ui, language, assets);
+    IconChooser chooser(ui, language, assets);
     chooser.FormShow();
     ASSERT_EQ(chooser.packChoices().size(), packs.size());
     EXPECT_EQ(chooser.packChoices()[0], "Icon Pack 01");

@@ -87,7 +87,7 @@ TEST_F(CheckFixture, MovedFileIsRepointedToItsNewFolder)
     EXPECT_EQ(result.repointed[0],
               (RepointedItem{"Tool", "tool.exe", "\\b\\c\\", "\\a\\", at("b/c/tool.exe"), at("a/tool.exe")}));
     EXPECT_TRUE(result.removed.empty());
-    EXPECT_EQ(modals(), std::vector<std::string>{"Tchecksform"});
+    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
     EXPECT_EQ(ui.clicks, 1);
     EXPECT_EQ(table.read(FieldCategory, 1), "Tools");
     EXPECT_EQ(table.read(FieldCopy, 1), "yes");
@@ -196,7 +196,7 @@ TEST_F(CheckFixture, RemovingEveryRowLeavesOneEmptyRowAndNumbersFromOne)
     EXPECT_EQ(result.removed[2], (RemovedItem{"Three", "3.txt", "\\b\\", at("b/3.txt")}));
     const auto rows = command.summary().removedRows();
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], (Tchecksform::RemovedRow{"1", "One", "1.txt", "\\a\\", at("a/1.txt")}));
+    EXPECT_EQ(rows[0], (CheckSummary::RemovedRow{"1", "One", "1.txt", "\\a\\", at("a/1.txt")}));
     EXPECT_EQ(rows[1][0], "2");
     EXPECT_EQ(rows[2][0], "3");
     EXPECT_TRUE(table.isModified());
@@ -248,8 +248,8 @@ TEST_F(CheckFixture, SeveralFoldersOpenTheLocationDialogOnceAndTakeTheSelectedOn
     add({"Single", "single.txt", "\\old\\", at("old/single.txt")});
     std::vector<std::string> shownFolders;
     std::string shownName;
-    ui.onModal["Tcheckform"] = [&](ModalWindow& w) {
-        auto& dialog = dynamic_cast<Tcheckform&>(w);
+    ui.onModal["CheckLocationDialog"] = [&](ModalWindow& w) {
+        auto& dialog = dynamic_cast<CheckLocationDialog&>(w);
         shownFolders = dialog.folders();
         shownName = dialog.itemName() + "|" + dialog.itemFileName();
         EXPECT_EQ(dialog.itemIndex(), 0);
@@ -259,7 +259,7 @@ TEST_F(CheckFixture, SeveralFoldersOpenTheLocationDialogOnceAndTakeTheSelectedOn
 
     check();
 
-    EXPECT_EQ(modals(), (std::vector<std::string>{"Tcheckform", "Tchecksform"}));
+    EXPECT_EQ(modals(), (std::vector<std::string>{"CheckLocationDialog", "CheckSummary"}));
     EXPECT_EQ(shownFolders, (std::vector<std::string>{at("one/"), at("two/deep/")}));
     EXPECT_EQ(shownName, "Picture|pic.jpg");
     EXPECT_EQ(rowItem(1), (Item{"Picture", "pic.jpg", "\\two\\deep\\", at("two/deep/pic.jpg")}));
@@ -286,7 +286,7 @@ TEST_F(CheckFixture, APatternMatchingSeveralFilesOfOneFolderIsOneChoice)
 
     check();
 
-    EXPECT_EQ(modals(), std::vector<std::string>{"Tchecksform"});
+    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
     EXPECT_EQ(rowItem(1).cdPath, "\\docs\\");
 }
 
@@ -294,11 +294,11 @@ TEST_F(CheckFixture, ARunThatChangesNothingLeavesTheProjectUnmodified)
 {
     file("a/ok.txt");
     add({"Ok", "ok.txt", "\\a\\", at("a/ok.txt")});
-    ui.onModal["Tchecksform"] = [](ModalWindow& w) { dynamic_cast<Tchecksform&>(w).CloseClick(); };
+    ui.onModal["CheckSummary"] = [](ModalWindow& w) { dynamic_cast<CheckSummary&>(w).CloseClick(); };
 
     check();
 
-    EXPECT_EQ(modals(), std::vector<std::string>{"Tchecksform"});
+    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
     EXPECT_TRUE(command.summary().removedRows().empty());
     EXPECT_TRUE(command.summary().repointedRows().empty());
     EXPECT_FALSE(table.isModified());
@@ -311,9 +311,9 @@ TEST_F(CheckFixture, ARepointedItemMarksTheProjectWhenTheSummaryCloses)
     add({"Other", "x.exe", "\\b\\", at("b/tool.exe")});
     table.write(FieldCategory, 2, "Games");
     bool modifiedWhileShown = true;
-    ui.onModal["Tchecksform"] = [&](ModalWindow& w) {
+    ui.onModal["CheckSummary"] = [&](ModalWindow& w) {
         modifiedWhileShown = table.isModified();
-        dynamic_cast<Tchecksform&>(w).CloseClick();
+        dynamic_cast<CheckSummary&>(w).CloseClick();
     };
 
     check();
@@ -362,11 +362,11 @@ TEST_F(CheckFixture, WindowsTakeTheirTextsFromTheLanguage)
     language.setWindowText("CheckS", "E3", "List of replaced items");
     language.setWindowText("CheckS", "E4", "Close");
 
-    const Tchecksform& summary = command.summary();
+    const CheckSummary& summary = command.summary();
     EXPECT_EQ(summary.removedTitles(),
-              (Tchecksform::RemovedRow{"No.", "Name", "File Name", "CD Path", "File Source Location"}));
+              (CheckSummary::RemovedRow{"No.", "Name", "File Name", "CD Path", "File Source Location"}));
     EXPECT_EQ(summary.repointedTitles(),
-              (Tchecksform::RepointedRow{"No.", "Name", "File Name", "New CD Path", "Old CD Path",
+              (CheckSummary::RepointedRow{"No.", "Name", "File Name", "New CD Path", "Old CD Path",
                                          "New File Source Location", "Old File Source Location"}));
     EXPECT_EQ(summary.title(), "Summary");
     EXPECT_EQ(summary.titleLine(), "Check Project Summary");

@@ -1,6 +1,6 @@
 #include "design/MenuDesign.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "profile/ProfileFile.h"
@@ -27,7 +27,7 @@ struct DesignFixture {
     FolderFontCatalogue catalogue{dir / "Fonts"};
     RecordingRegistrar registrar;
     DesignFonts fonts{catalogue, registrar};
-    TMainDaten data;
+    ProjectFiles data;
     MenuDesign design{data, fonts};
 
     DesignFixture()
@@ -374,7 +374,7 @@ TEST(MenuDesignTest, WriteThenReadKeepsEveryKey)
     f.data.Icon_File.assign(d / "i.ico");
     for (int n = 1; n <= 5; ++n)
         f.data.sound(n).assign(d / ("s" + std::to_string(n) + ".wav"));
-    const TMainDaten before = f.data;
+    const ProjectFiles before = f.data;
     const DesignSettings written = s;
 
     f.design.write(d / "rt.qvd");

@@ -1,4 +1,4 @@
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "design/MenuDesign.h"
@@ -51,7 +51,7 @@ TEST(ShippedDesignsTest, EveryDesignReadsCompletelyAndWritesBackTheSameSettings)
         SCOPED_TRACE(path.string());
         test::RecordingRegistrar registrar;
         DesignFonts fonts(catalogue, registrar);
-        TMainDaten data;
+        ProjectFiles data;
         MenuDesign design(data, fonts);
         ASSERT_NO_THROW(design.read(path));
         EXPECT_TRUE(registrar.added.empty()) << "a face the system lacks";

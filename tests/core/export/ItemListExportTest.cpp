@@ -25,11 +25,11 @@ struct CommandCase {
 const std::vector<CommandCase>& commandCases()
 {
     static const std::vector<CommandCase> cases{
-        {ExportFormat::Ascii, &ItemListExport::ASCII1Click, "ASCII", "asc"},
-        {ExportFormat::Csv, &ItemListExport::CVA1Click, "CVS", "cvs"},
-        {ExportFormat::Word, &ItemListExport::DOC1Click, "Word", "doc"},
-        {ExportFormat::Excel, &ItemListExport::Excel1Click, "Excel", "xls"},
-        {ExportFormat::Html, &ItemListExport::HTML1Click, "HTML", "html"},
+        {ExportFormat::Ascii, &ItemListExport::exportAsciiClick, "ASCII", "asc"},
+        {ExportFormat::Csv, &ItemListExport::exportCsvClick, "CVS", "cvs"},
+        {ExportFormat::Word, &ItemListExport::exportWordClick, "Word", "doc"},
+        {ExportFormat::Excel, &ItemListExport::exportExcelClick, "Excel", "xls"},
+        {ExportFormat::Html, &ItemListExport::exportHtmlClick, "HTML", "html"},
     };
     return cases;
 }
@@ -150,8 +150,8 @@ TEST(ItemListExport, MissingOfficeProgramEndsWithItsErrorAndWritesNothing)
         std::string error;
     };
     const std::vector<Case> cases{
-        {&ItemListExport::DOC1Click, "Word OLE server not found"},
-        {&ItemListExport::Excel1Click, "Excel OLE server not found"},
+        {&ItemListExport::exportWordClick, "Word OLE server not found"},
+        {&ItemListExport::exportExcelClick, "Excel OLE server not found"},
     };
     const ItemTable table = tableWith({{{FieldName, "Setup"}}});
     for (const auto& c : cases) {

@@ -31,7 +31,7 @@ protected:
 TEST_F(SettingsCommandsTest, ButtonTitlesOffThenSmall)
 {
     ASSERT_EQ(commands.captions()[1], "Open");
-    commands.Symboltitel1Click();
+    commands.buttonTitlesClick();
     EXPECT_FALSE(settings.toolbars.titlesChecked);
     EXPECT_EQ(commands.geometry().height, 42);
     EXPECT_EQ(commands.geometry().widths[0], 42);
@@ -40,16 +40,16 @@ TEST_F(SettingsCommandsTest, ButtonTitlesOffThenSmall)
     EXPECT_TRUE(settings.toolbars.sizeMenuEnabled);
     EXPECT_FALSE(settings.toolbars.arrowRightOfCaption);
 
-    commands.Klein1Click();
+    commands.buttonSizeSmallClick();
     EXPECT_EQ(commands.geometry().height, 26);
     EXPECT_EQ(settings.toolbars.pictureSize, 0);
     EXPECT_TRUE(settings.toolbars.smallChecked && !settings.toolbars.largeChecked && settings.toolbars.smallArrow);
     EXPECT_EQ(commands.picture("/b", ToolButton::Find), std::filesystem::path("/b/Files/Images/0/0find.bmp"));
 
-    commands.Klein1Click();  // already checked: only the click
+    commands.buttonSizeSmallClick();  // already checked: only the click
     EXPECT_EQ(commands.geometry().height, 26);
 
-    commands.Gro1Click();
+    commands.buttonSizeLargeClick();
     EXPECT_EQ(commands.geometry().height, 42);
     EXPECT_EQ(settings.toolbars.pictureSize, 1);
     EXPECT_FALSE(settings.toolbars.smallArrow);
@@ -58,10 +58,10 @@ TEST_F(SettingsCommandsTest, ButtonTitlesOffThenSmall)
 
 TEST_F(SettingsCommandsTest, ButtonTitlesBackOnRereadsTheLanguageFile)
 {
-    commands.Symboltitel1Click();
-    commands.Klein1Click();
+    commands.buttonTitlesClick();
+    commands.buttonSizeSmallClick();
     writeFile(Language::fileOf(base.path(), 1), "[Main]\r\nE1=Neu\r\n");
-    commands.Symboltitel1Click();
+    commands.buttonTitlesClick();
     EXPECT_TRUE(settings.toolbars.titlesChecked);
     EXPECT_EQ(commands.captions()[0], "Neu");
     EXPECT_EQ(commands.geometry().height, 60);
@@ -90,12 +90,12 @@ TEST_F(SettingsCommandsTest, ToolbarEntriesToggleTheirToolbars)
 
 TEST_F(SettingsCommandsTest, DisplayFlagsFlipAndBackgroundTellsWhenItTakesEffect)
 {
-    commands.ShowWelcomeScreen1Click();
-    commands.ShowAddItemTip1Click();
+    commands.showWelcomeClick();
+    commands.showAddItemTipClick();
     EXPECT_FALSE(settings.showWelcome);
     EXPECT_FALSE(settings.showTip);
     EXPECT_TRUE(ui.messages.empty());
-    commands.ShowBackgroundImages1Click();
+    commands.showBackgroundClick();
     EXPECT_FALSE(settings.showBack);
     ASSERT_EQ(ui.messageKeys(), std::vector<std::string>{"M35"});
     EXPECT_EQ(ui.messages[0].message.text, "Next start.");

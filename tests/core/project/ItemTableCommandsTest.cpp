@@ -28,7 +28,7 @@ TEST_F(ItemTableCommandsTest, RemovePlaysTheClickAndMarksTheProjectModified)
 {
     fillTable(table, {{{FieldName, "a"}}, {{FieldName, "b"}}});
     table.setCurrentRow(1);
-    commands.deletefClick();
+    commands.removeClick();
     EXPECT_EQ(ui.clicks, 1);
     EXPECT_TRUE(ui.messages.empty()) << "no confirmation";
     EXPECT_EQ(columnTexts(table, FieldName), (std::vector<std::string>{"b"}));

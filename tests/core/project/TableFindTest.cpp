@@ -32,8 +32,8 @@ protected:
         fillTable(table, {{{FieldName, "readme"}, {FieldFileName, "setup.exe"}, {FieldCdPath, "x"}},
                           {{FieldName, "Setup"}, {FieldFileName, "README"}, {FieldCdPath, "readme too"}},
                           {{FieldName, "other"}, {FieldFileName, "readme.txt"}, {FieldCdPath, ""}}});
-        ui.onModal["Tfinddlg"] = [this](ModalWindow& w) {
-            auto& dlg = dynamic_cast<Tfinddlg&>(w);
+        ui.onModal["FindDialog"] = [this](ModalWindow& w) {
+            auto& dlg = dynamic_cast<FindDialog&>(w);
             dlg.options() = next;
             if (accept)
                 dlg.OKClick();
@@ -116,29 +116,29 @@ TEST(CellMatcher, PatternsMatchTheWholeCell)
 TEST_F(FindTest, FindWalksTopDownOrLeftRightAndRemembersTheMatch)
 {
     next.text = "readme";
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{1, FieldName}));
     EXPECT_EQ(ui.clicks, 1);
-    EXPECT_EQ(ui.modalShown, std::vector<std::string>{"Tfinddlg"});
+    EXPECT_EQ(ui.modalShown, std::vector<std::string>{"FindDialog"});
 
     // Top-down: down the Name column, then down File Name, then CD Path.
     std::vector<CellPosition> found;
     for (int i = 0; i < 4; ++i) {
-        commands.Findnext1Click();
+        commands.findNextClick();
         found.push_back(cursor());
     }
     EXPECT_EQ(found, (std::vector<CellPosition>{{2, 2}, {3, 2}, {2, 3}, {2, 3}}));
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M36"}) << "after the last match";
 
     // The last match was forgotten: Find next starts from the beginning.
-    commands.Findnext1Click();
+    commands.findNextClick();
     EXPECT_EQ(cursor(), (CellPosition{1, 1}));
 
     next.direction = FindOptions::Direction::LeftRight;
-    commands.FindClick();
+    commands.findClick();
     found = {cursor()};
     for (int i = 0; i < 3; ++i) {
-        commands.Findnext1Click();
+        commands.findNextClick();
         found.push_back(cursor());
     }
     EXPECT_EQ(found, (std::vector<CellPosition>{{1, 1}, {2, 2}, {2, 3}, {3, 2}}));
@@ -149,20 +149,20 @@ TEST_F(FindTest, ScopeKeepsToTheCursorsColumnOrRow)
     next.text = "readme";
     next.scope = FindOptions::Scope::CurrentColumn;
     table.setCursorReal(3, FieldFileName);
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{2, 2}));
-    commands.Findnext1Click();
+    commands.findNextClick();
     EXPECT_EQ(cursor(), (CellPosition{3, 2}));
-    commands.Findnext1Click();
+    commands.findNextClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M36"});
     EXPECT_EQ(cursor(), (CellPosition{3, 2})) << "the cursor stays where it was";
 
     next.scope = FindOptions::Scope::CurrentRow;
     next.direction = FindOptions::Direction::LeftRight;
     table.setCursorReal(2, 1);
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{2, 2}));
-    commands.Findnext1Click();
+    commands.findNextClick();
     EXPECT_EQ(cursor(), (CellPosition{2, 3}));
 }
 
@@ -171,22 +171,22 @@ TEST_F(FindTest, WholeWordsCaseAndNothingFound)
     next.text = "README";
     next.wholeWords = true;
     next.direction = FindOptions::Direction::LeftRight;
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{1, 1})) << "readme matches without case";
     next.caseSensitive = true;
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{2, 2}));
 
     ui.messages.clear();
     next.text = "";
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M36"}) << "the empty text matches nothing";
     EXPECT_EQ(ui.messages[0].kind, MsgKind::Information);
 
     ui.messages.clear();
     accept = false;
     next.text = "readme";
-    commands.FindClick();
+    commands.findClick();
     EXPECT_TRUE(ui.messages.empty()) << "Cancel searches nothing";
     EXPECT_EQ(cursor(), (CellPosition{2, 2}));
 }
@@ -194,12 +194,12 @@ TEST_F(FindTest, WholeWordsCaseAndNothingFound)
 TEST_F(FindTest, HiddenColumnsAndTheHeadingRowAreNotSearched)
 {
     next.text = "Name";
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M36"});
 
     ui.messages.clear();
     table.toggleGridColumn(FieldName);
     next.text = "readme";
-    commands.FindClick();
+    commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{2, 2}));
 }

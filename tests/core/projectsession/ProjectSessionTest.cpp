@@ -258,7 +258,7 @@ TEST_F(ProjectSessionTest, CategoryPathLongerThanItsFieldIsFoundAgainByName)
     // editor's read-back, though the working copy can only hold it cut.
     ws->data.genre_file.assign(deep);
     session().hooks().categoryEditor = [&] { session().setProjectModified(); };
-    session().geditbtnmainClick();
+    session().categoryEditorClick();
     EXPECT_EQ(session().categoryFile(), deep);
     EXPECT_EQ(table().read(FieldCategory, 1), "Games");
 }
@@ -475,7 +475,7 @@ TEST_F(ProjectSessionTest, SaveAsMovesTheWorkingCopyAndReplacesAnExistingFile)
     writeFile(target, "old content");
     ui.fileAnswers = {target};
 
-    session().SaveAs1Click();
+    session().saveAsClick();
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_EQ(ui.fileDialogs[0].fileName, pathText(project));
     EXPECT_EQ(ui.fileDialogs[0].defaultExt, "qvp");
@@ -532,7 +532,7 @@ TEST_F(ProjectSessionTest, OpenAsksM28AndStopsWhenTheAskedForSaveFails)
     setReadOnly(first, true);
     ui.messageAnswers = {MsgResult::Yes};
     ui.fileAnswers = {second};
-    session().zGradBtn1Click();
+    session().openClick();
     EXPECT_EQ(ui.messageKeys(), (std::vector<std::string>{"M28", "M57"}));
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_EQ(session().projectFile(), first);
@@ -540,7 +540,7 @@ TEST_F(ProjectSessionTest, OpenAsksM28AndStopsWhenTheAskedForSaveFails)
     // No: the changes are dropped and the chosen project opens.
     ui.messages.clear();
     ui.messageAnswers = {MsgResult::No};
-    session().zGradBtn1Click();
+    session().openClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M28"});
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_TRUE(ui.fileDialogs[0].mustExist);
@@ -565,7 +565,7 @@ TEST_F(ProjectSessionTest, CategoryEditorRenameKeepsTheRowsInTheirCategory)
         session().setProjectModified();
     };
 
-    session().geditbtnmainClick();
+    session().categoryEditorClick();
     ASSERT_TRUE(editorShown);
     EXPECT_EQ(ws->categories.captions(), (std::vector<std::string>{"Spiele", "Werkzeuge"}));
     EXPECT_EQ(table().read(FieldCategory, 1), "Spiele");
@@ -589,7 +589,7 @@ TEST_F(ProjectSessionTest, DesignEditorRecordsTheNewDesignInTheWorkingCopyOnly)
         session().setProjectModified();
     };
 
-    session().mdbtnmainClick();
+    session().designEditorClick();
     const ProjectHeader copy = readProjectHeader(session().workingCopy());
     EXPECT_EQ(copy.designPath, pathText(otherDesign));
     EXPECT_EQ(copy.designBareName, "other");
@@ -611,11 +611,11 @@ TEST_F(ProjectSessionTest, EditRereadsOnlyAfterAConfirmedChange)
         return confirm;
     };
 
-    session().editpClick();
+    session().editProjectClick();
     EXPECT_EQ(table().read(FieldCopy, 1), "Ja");  // cancelled: no read-back
 
     confirm = true;
-    session().editpClick();
+    session().editProjectClick();
     EXPECT_EQ(modes, (std::vector<ProjectDialogMode>{ProjectDialogMode::Edit, ProjectDialogMode::Edit}));
     EXPECT_EQ(table().read(FieldCopy, 1), "yes");
     EXPECT_EQ(readProjectHeader(session().workingCopy()).cdName, "Renamed CD");
@@ -643,7 +643,7 @@ TEST_F(ProjectSessionTest, FrameFollowsTheSession)
     EXPECT_TRUE(frame.modified());
     ui.messageAnswers = {MsgResult::Yes};
     table().write(FieldName, 1, "saved on exit");
-    frame.settingsClick();
+    frame.exitClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M23"});
     EXPECT_EQ(recordOf(readFile(project), 1).field(1), "saved on exit");
     EXPECT_FALSE(fs::exists(project.parent_path() / "framed.tmp"));

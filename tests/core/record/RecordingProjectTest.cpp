@@ -1,7 +1,7 @@
 #include "record/RecordingProject.h"
 
 #include "i18n/Language.h"
-#include "record/Tburnform.h"
+#include "record/RecordingDialog.h"
 #include "util/Fs.h"
 #include "util/Text.h"
 
@@ -226,7 +226,7 @@ TEST(RecordingProject, FailuresShowAnErrorAndWriteNothing)
         RecordFixture fx;
         c.spoil(fx);
         FakeUi ui;
-        Tburnform form(ui, fx.language, fx.base);
+        RecordingDialog form(ui, fx.language, fx.base);
         form.setProject(fx.rootName(), "CD");
         form.FormShow();
         form.addClick();
@@ -242,11 +242,11 @@ TEST(RecordingProject, FailuresShowAnErrorAndWriteNothing)
     }
 }
 
-TEST(Tburnform, OkWritesOpensAndCloses)
+TEST(RecordingDialog, OkWritesOpensAndCloses)
 {
     RecordFixture fx;
     FakeUi ui;
-    Tburnform form(ui, fx.language, fx.base);
+    RecordingDialog form(ui, fx.language, fx.base);
     int builds = 0;
     form.setBuildCommand([&] { ++builds; });
     form.setProject(fx.rootName(), "My CD");
@@ -254,7 +254,7 @@ TEST(Tburnform, OkWritesOpensAndCloses)
     EXPECT_EQ(form.recorders(), std::vector<std::string>{"CeQuadrat WinOnCD 3.6 "});
     EXPECT_EQ(form.recorderIndex(), 0);
 
-    form.generateClick();
+    form.buildClick();
     EXPECT_EQ(builds, 1);
     EXPECT_FALSE(form.closeRequested());
 

@@ -1,4 +1,4 @@
-#include "categories/Tiwform.h"
+#include "categories/IconChooser.h"
 
 #include "categories/IconPack.h"
 #include "i18n/Language.h"
@@ -47,7 +47,7 @@ TEST(IconChooser, ListsThePacksOnceAndLoadsTheChosenOne)
     writeFile(base / "ip" / "ip100.cfg", "[general]\r\nanz_icons=1\r\n");
     FakeUi ui;
     Language language;
-    Tiwform iw(ui, language, base.path());
+    IconChooser iw(ui, language, base.path());
 
     iw.FormShow();
     EXPECT_EQ(iw.packChoices(), (std::vector<std::string>{"Icon Pack 01", "Icon Pack 03", "Icon Pack 07"}));
@@ -75,11 +75,11 @@ TEST(IconChooser, HandsTheChosenIconToItsCaller)
     FakeUi ui;
     Language language;
     language.setMessage("M25", "Choose an icon");
-    Tiwform iw(ui, language, base.path());
+    IconChooser iw(ui, language, base.path());
     Receiver receiver;
 
-    ui.onModal["Tiwform"] = [](ModalWindow& w) {
-        auto& chooser = dynamic_cast<Tiwform&>(w);
+    ui.onModal["IconChooser"] = [](ModalWindow& w) {
+        auto& chooser = dynamic_cast<IconChooser&>(w);
         chooser.OKClick();
         chooser.selectIcon(2);
         chooser.OKClick();
@@ -91,8 +91,8 @@ TEST(IconChooser, HandsTheChosenIconToItsCaller)
     EXPECT_EQ(receiver.chosen[0].second.source, base / "ip" / "ip02" / "ip02i03.ico");
     EXPECT_EQ(receiver.chosen[0].second.bytes, "icon 02/3");
 
-    ui.onModal["Tiwform"] = [](ModalWindow& w) {
-        auto& chooser = dynamic_cast<Tiwform&>(w);
+    ui.onModal["IconChooser"] = [](ModalWindow& w) {
+        auto& chooser = dynamic_cast<IconChooser&>(w);
         chooser.selectIcon(0);
         chooser.CancelClick();
     };
@@ -105,7 +105,7 @@ TEST(IconChooser, WithoutPacksOffersNothing)
     TempDir base;
     FakeUi ui;
     Language language;
-    Tiwform iw(ui, language, base.path());
+    IconChooser iw(ui, language, base.path());
     iw.FormShow();
     EXPECT_TRUE(iw.packChoices().empty());
     EXPECT_EQ(iw.packIndex(), -1);

@@ -12,11 +12,11 @@ class Language;
 
 // The find dialog (unit asfind). Its entries stay between uses; the caller
 // shows it modally and searches when it was closed with OK.
-class Tfinddlg final : public ModalWindow {
+class FindDialog final : public ModalWindow {
 public:
     static constexpr int kHelpTopic = 2500;
 
-    std::string_view windowName() const override { return "Tfinddlg"; }
+    std::string_view windowName() const override { return "FindDialog"; }
     static std::string title(const Language& language);
 
     FindOptions& options() { return m_options; }

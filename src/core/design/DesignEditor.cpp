@@ -1,6 +1,6 @@
-#include "design/Tmdform.h"
+#include "design/DesignEditor.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignPreview.h"
 #include "design/MenuDesign.h"
 #include "i18n/Language.h"
@@ -38,7 +38,7 @@ std::string hexDigits(ColourValue colour)
 
 }  // namespace
 
-Tmdform::Tmdform(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design,
+DesignEditor::DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design,
                  DesignEditorHost& host)
     : m_ui(ui)
     , m_language(language)
@@ -51,24 +51,24 @@ Tmdform::Tmdform(Ui& ui, const Language& language, std::filesystem::path baseDir
         m_customColours[i] = std::string("Color") + letterOf(i) + "=FFFFFF";
 }
 
-std::filesystem::path Tmdform::standardDesign() const
+std::filesystem::path DesignEditor::standardDesign() const
 {
     return (m_baseDir / "Files" / "Standard.qvd").lexically_normal();
 }
 
-void Tmdform::execute()
+void DesignEditor::execute()
 {
     formShow();
     m_ui.showModal(*this);
     formClose();
 }
 
-void Tmdform::formShow()
+void DesignEditor::formShow()
 {
     m_closed = false;
     m_closedAfterSave = false;
     m_soundSlot = 0;
-    TMainDaten& data = m_design.data();
+    ProjectFiles& data = m_design.data();
     if (!data.menudesign_file.empty()) {
         readDesign(data.menudesign_file.fullPath());
     } else {
@@ -80,39 +80,39 @@ void Tmdform::formShow()
     m_page = DesignPage::Background;
 }
 
-void Tmdform::formClose()
+void DesignEditor::formClose()
 {
     // The view drops its splash and icon pictures; the design's own fonts go.
     m_design.fonts().unregisterDesignFonts();
     m_ui.stopSound();
 }
 
-void Tmdform::close()
+void DesignEditor::close()
 {
     m_closed = true;
 }
 
-void Tmdform::showMessage(const char* key)
+void DesignEditor::showMessage(const char* key)
 {
     m_ui.messageBox(Message{key, m_language.message(key)}, MsgKind::Information, MsgButtons::Ok);
 }
 
-void Tmdform::showError(const std::exception& e)
+void DesignEditor::showError(const std::exception& e)
 {
     m_ui.messageBox(Message{"", e.what()}, MsgKind::Error, MsgButtons::Ok);
 }
 
-void Tmdform::setCaption()
+void DesignEditor::setCaption()
 {
     m_caption = m_language.text("T47") + " - " + pathText(m_design.data().menudesign_file.fullPath());
 }
 
-void Tmdform::edited()
+void DesignEditor::edited()
 {
     m_design.setModified(true);
 }
 
-void Tmdform::readDesign(const std::filesystem::path& path)
+void DesignEditor::readDesign(const std::filesystem::path& path)
 {
     try {
         m_design.read(path);
@@ -122,9 +122,9 @@ void Tmdform::readDesign(const std::filesystem::path& path)
     afterRead();
 }
 
-void Tmdform::afterRead()
+void DesignEditor::afterRead()
 {
-    const TMainDaten& data = m_design.data();
+    const ProjectFiles& data = m_design.data();
     m_backgroundLoaded = !data.BMP_File.empty();
     m_buttonLoaded = !data.Button_file.empty();
     m_splashSet = !data.Splash_File.empty();
@@ -137,7 +137,7 @@ void Tmdform::afterRead()
     setCaption();
 }
 
-void Tmdform::refreshSoundPage()
+void DesignEditor::refreshSoundPage()
 {
     for (int n = 1; n <= MenuDesign::kSoundCount; ++n) {
         const FileReference& ref = m_design.data().sound(n);
@@ -147,7 +147,7 @@ void Tmdform::refreshSoundPage()
 
 // ---- colours ----
 
-bool Tmdform::isBasicColour(ColourValue colour)
+bool DesignEditor::isBasicColour(ColourValue colour)
 {
     return std::find(kBasicColours.begin(), kBasicColours.end(), colour) != kBasicColours.end();
 }
@@ -189,12 +189,12 @@ auto& colourOf(Settings& s, ColourSetting setting)
 
 }  // namespace
 
-ColourValue Tmdform::colour(ColourSetting setting) const
+ColourValue DesignEditor::colour(ColourSetting setting) const
 {
     return colourOf(m_design.settings(), setting);
 }
 
-void Tmdform::colourClick(ColourSetting setting)
+void DesignEditor::colourClick(ColourSetting setting)
 {
     m_ui.playClick();
     ColourValue& target = colourOf(m_design.settings(), setting);
@@ -225,7 +225,7 @@ void Tmdform::colourClick(ColourSetting setting)
 
 // ---- background page ----
 
-void Tmdform::resetBoxPictures()
+void DesignEditor::resetBoxPictures()
 {
     DesignSettings& s = m_design.settings();
     for (int* choice : {&s.categoryBoxPicture, &s.fileBoxPicture, &s.detailsBoxPicture}) {
@@ -234,7 +234,7 @@ void Tmdform::resetBoxPictures()
     }
 }
 
-FileDialogSpec Tmdform::pictureDialog() const
+FileDialogSpec DesignEditor::pictureDialog() const
 {
     FileDialogSpec spec;
     spec.filters = {{"Bitmaps (*.bmp)", "*.bmp"}};
@@ -244,7 +244,7 @@ FileDialogSpec Tmdform::pictureDialog() const
     return spec;
 }
 
-void Tmdform::bgSetBandModeClick()
+void DesignEditor::bgSetBandModeClick()
 {
     m_ui.playClick();
     resetBoxPictures();
@@ -252,7 +252,7 @@ void Tmdform::bgSetBandModeClick()
     edited();
 }
 
-void Tmdform::bgLoadBitmapClick()
+void DesignEditor::bgLoadBitmapClick()
 {
     m_ui.playClick();
     const auto chosen = m_ui.openFile(pictureDialog());
@@ -265,7 +265,7 @@ void Tmdform::bgLoadBitmapClick()
     bgSetBitmapModeClick();
 }
 
-void Tmdform::bgSetBitmapModeClick()
+void DesignEditor::bgSetBitmapModeClick()
 {
     if (!m_backgroundLoaded) {
         showMessage("M42");
@@ -275,7 +275,7 @@ void Tmdform::bgSetBitmapModeClick()
     edited();
 }
 
-void Tmdform::bgClearBitmapClick()
+void DesignEditor::bgClearBitmapClick()
 {
     if (!m_backgroundLoaded) {
         showMessage("M42");
@@ -286,7 +286,7 @@ void Tmdform::bgClearBitmapClick()
     bgSetBandModeClick();
 }
 
-void Tmdform::tileModeChange(TileMode mode)
+void DesignEditor::tileModeChange(TileMode mode)
 {
     m_design.settings().tileMode = mode;
     edited();
@@ -294,7 +294,7 @@ void Tmdform::tileModeChange(TileMode mode)
 
 // ---- box page ----
 
-void Tmdform::boxBitmapChange(MenuText box, int choice)
+void DesignEditor::boxBitmapChange(MenuText box, int choice)
 {
     DesignSettings& s = m_design.settings();
     int& target = box == MenuText::Category ? s.categoryBoxPicture
@@ -313,7 +313,7 @@ void Tmdform::boxBitmapChange(MenuText box, int choice)
 
 // ---- button page ----
 
-void Tmdform::btnSetBandModeClick()
+void DesignEditor::btnSetBandModeClick()
 {
     m_ui.playClick();
     resetBoxPictures();
@@ -321,7 +321,7 @@ void Tmdform::btnSetBandModeClick()
     edited();
 }
 
-void Tmdform::btnLoadBitmapClick()
+void DesignEditor::btnLoadBitmapClick()
 {
     m_ui.playClick();
     const auto chosen = m_ui.openFile(pictureDialog());
@@ -333,7 +333,7 @@ void Tmdform::btnLoadBitmapClick()
     btnSetBitmapModeClick();
 }
 
-void Tmdform::btnSetBitmapModeClick()
+void DesignEditor::btnSetBitmapModeClick()
 {
     if (!m_buttonLoaded) {
         showMessage("M42");
@@ -343,7 +343,7 @@ void Tmdform::btnSetBitmapModeClick()
     edited();
 }
 
-void Tmdform::btnClearBitmapClick()
+void DesignEditor::btnClearBitmapClick()
 {
     if (!m_buttonLoaded) {
         showMessage("M42");
@@ -354,7 +354,7 @@ void Tmdform::btnClearBitmapClick()
     btnSetBandModeClick();
 }
 
-void Tmdform::btnSetTransparentModeClick()
+void DesignEditor::btnSetTransparentModeClick()
 {
     m_ui.playClick();
     resetBoxPictures();
@@ -362,25 +362,25 @@ void Tmdform::btnSetTransparentModeClick()
     edited();
 }
 
-void Tmdform::btnStyleChange(ButtonStyle style)
+void DesignEditor::btnStyleChange(ButtonStyle style)
 {
     m_design.settings().buttonStyle = style;
     edited();
 }
 
-void Tmdform::btnEffectChange(ButtonEffect effect)
+void DesignEditor::btnEffectChange(ButtonEffect effect)
 {
     m_design.settings().buttonEffect = effect;
     edited();
 }
 
-void Tmdform::btnFontStyleChange(TextEffect effect)
+void DesignEditor::btnFontStyleChange(TextEffect effect)
 {
     m_design.settings().buttonTextEffect = effect;
     edited();
 }
 
-void Tmdform::btnFontSizeChange(int index)
+void DesignEditor::btnFontSizeChange(int index)
 {
     if (index < 0 || index >= static_cast<int>(kButtonSizes.size()))
         return;
@@ -388,19 +388,19 @@ void Tmdform::btnFontSizeChange(int index)
     edited();
 }
 
-void Tmdform::btnBoldChange(bool bold)
+void DesignEditor::btnBoldChange(bool bold)
 {
     m_design.settings().buttonBold = bold;
     edited();
 }
 
-void Tmdform::btnShadowDepthChange(int depth)
+void DesignEditor::btnShadowDepthChange(int depth)
 {
     m_design.settings().buttonShadowDepth = std::clamp(depth, 0, DesignSettings::kMaxShadowDepth);
     edited();
 }
 
-void Tmdform::btnBorderWidthChange(int width)
+void DesignEditor::btnBorderWidthChange(int width)
 {
     m_design.settings().buttonBorderWidth = std::clamp(width, 0, DesignSettings::kMaxBorderWidth);
     edited();
@@ -408,7 +408,7 @@ void Tmdform::btnBorderWidthChange(int width)
 
 // ---- fonts ----
 
-void Tmdform::fontChange(DesignFont font, const std::string& face)
+void DesignEditor::fontChange(DesignFont font, const std::string& face)
 {
     const auto i = static_cast<std::size_t>(font);
     const bool resolves = m_design.fonts().resolveFontFile(face).has_value();
@@ -424,13 +424,13 @@ void Tmdform::fontChange(DesignFont font, const std::string& face)
     edited();
 }
 
-void Tmdform::textStyleChange(MenuText text, TextEffect effect)
+void DesignEditor::textStyleChange(MenuText text, TextEffect effect)
 {
     m_design.settings().text(text).effect = effect;
     edited();
 }
 
-void Tmdform::textSizeChange(MenuText text, int index)
+void DesignEditor::textSizeChange(MenuText text, int index)
 {
     if (index < 0 || index >= static_cast<int>(kTextSizes.size()))
         return;
@@ -438,7 +438,7 @@ void Tmdform::textSizeChange(MenuText text, int index)
     edited();
 }
 
-void Tmdform::textBoldChange(MenuText text, bool bold)
+void DesignEditor::textBoldChange(MenuText text, bool bold)
 {
     m_design.settings().text(text).bold = bold;
     edited();
@@ -446,18 +446,18 @@ void Tmdform::textBoldChange(MenuText text, bool bold)
 
 // ---- sound page ----
 
-void Tmdform::soundSlotChange(int slot)
+void DesignEditor::soundSlotChange(int slot)
 {
     if (slot >= 0 && slot < MenuDesign::kSoundCount)
         m_soundSlot = slot;
 }
 
-bool Tmdform::playAvailable() const
+bool DesignEditor::playAvailable() const
 {
     return !m_loadedSounds[static_cast<std::size_t>(m_soundSlot)].empty();
 }
 
-void Tmdform::soundOpenClick()
+void DesignEditor::soundOpenClick()
 {
     m_ui.playClick();
     FileDialogSpec spec;
@@ -475,19 +475,19 @@ void Tmdform::soundOpenClick()
     edited();
 }
 
-void Tmdform::soundPlayClick()
+void DesignEditor::soundPlayClick()
 {
     if (playAvailable())
         m_ui.playSound(m_loadedSounds[static_cast<std::size_t>(m_soundSlot)]);
 }
 
-void Tmdform::soundStopClick()
+void DesignEditor::soundStopClick()
 {
     if (playAvailable())
         m_ui.stopSound();
 }
 
-void Tmdform::soundClearClick()
+void DesignEditor::soundClearClick()
 {
     m_ui.playClick();
     if (playAvailable()) {
@@ -500,7 +500,7 @@ void Tmdform::soundClearClick()
 
 // ---- appearance page ----
 
-SampleTexts Tmdform::samplesFor(int language, int letterCase)
+SampleTexts DesignEditor::samplesFor(int language, int letterCase)
 {
     SampleTexts t;
     switch (language) {
@@ -524,24 +524,24 @@ SampleTexts Tmdform::samplesFor(int language, int letterCase)
     return t;
 }
 
-SampleTexts Tmdform::samples() const
+SampleTexts DesignEditor::samples() const
 {
     return samplesFor(m_design.settings().language, m_design.settings().letterCase);
 }
 
-void Tmdform::languageChange(int language)
+void DesignEditor::languageChange(int language)
 {
     m_design.settings().language = language;
     edited();
 }
 
-void Tmdform::letterCaseChange(int letterCase)
+void DesignEditor::letterCaseChange(int letterCase)
 {
     m_design.settings().letterCase = letterCase;
     edited();
 }
 
-void Tmdform::splashLoadClick()
+void DesignEditor::splashLoadClick()
 {
     m_ui.playClick();
     const auto chosen = m_ui.openFile(pictureDialog());
@@ -552,33 +552,33 @@ void Tmdform::splashLoadClick()
     edited();
 }
 
-void Tmdform::splashClearClick()
+void DesignEditor::splashClearClick()
 {
     m_ui.playClick();
     m_design.data().Splash_File.clear();
     m_splashSet = false;
 }
 
-void Tmdform::splashPreviewClick()
+void DesignEditor::splashPreviewClick()
 {
     m_ui.playClick();
     if (m_splashSet)
         m_host.showPicturePreview(m_design.data().Splash_File.fullPath());
 }
 
-void Tmdform::frameWidthChange(int width)
+void DesignEditor::frameWidthChange(int width)
 {
     m_design.settings().splashFrameWidth = std::clamp(width, 0, DesignSettings::kMaxFrameWidth);
     edited();
 }
 
-void Tmdform::delayChange(int seconds)
+void DesignEditor::delayChange(int seconds)
 {
     m_design.settings().splashDelaySeconds = std::clamp(seconds, 0, DesignSettings::kMaxDelaySeconds);
     edited();
 }
 
-void Tmdform::iconLoadClick()
+void DesignEditor::iconLoadClick()
 {
     m_ui.playClick();
     FileDialogSpec spec;
@@ -594,14 +594,14 @@ void Tmdform::iconLoadClick()
     edited();
 }
 
-void Tmdform::iconClearClick()
+void DesignEditor::iconClearClick()
 {
     m_ui.playClick();
     m_design.data().Icon_File.clear();
     m_iconSet = false;
 }
 
-std::filesystem::path Tmdform::shownIcon() const
+std::filesystem::path DesignEditor::shownIcon() const
 {
     if (m_iconSet)
         return m_design.data().Icon_File.fullPath();
@@ -610,7 +610,7 @@ std::filesystem::path Tmdform::shownIcon() const
 
 // ---- file page ----
 
-FileDialogSpec Tmdform::designDialog() const
+FileDialogSpec DesignEditor::designDialog() const
 {
     FileDialogSpec spec;
     spec.filters = {{kDesignFilter, "*.qvd"}};
@@ -619,7 +619,7 @@ FileDialogSpec Tmdform::designDialog() const
     return spec;
 }
 
-void Tmdform::newClick()
+void DesignEditor::newClick()
 {
     m_ui.playClick();
     m_design.data().menudesign_file.assign(standardDesign());
@@ -627,7 +627,7 @@ void Tmdform::newClick()
     m_host.setProjectModified();
 }
 
-void Tmdform::loadClick()
+void DesignEditor::loadClick()
 {
     m_ui.playClick();
     FileDialogSpec spec = designDialog();
@@ -641,7 +641,7 @@ void Tmdform::loadClick()
     setCaption();
 }
 
-bool Tmdform::storeDesign(const std::filesystem::path& path)
+bool DesignEditor::storeDesign(const std::filesystem::path& path)
 {
     try {
         m_design.store(path);
@@ -655,7 +655,7 @@ bool Tmdform::storeDesign(const std::filesystem::path& path)
     return true;
 }
 
-bool Tmdform::save()
+bool DesignEditor::save()
 {
     const FileReference& file = m_design.data().menudesign_file;
     // The standard design is never overwritten by Save, and a design without
@@ -667,7 +667,7 @@ bool Tmdform::save()
     return stored;
 }
 
-bool Tmdform::saveAs()
+bool DesignEditor::saveAs()
 {
     FileDialogSpec spec = designDialog();
     spec.mustExist = false;
@@ -677,13 +677,13 @@ bool Tmdform::saveAs()
     return storeDesign(*chosen);
 }
 
-void Tmdform::saveClick()
+void DesignEditor::saveClick()
 {
     m_ui.playClick();
     save();
 }
 
-void Tmdform::saveAsClick()
+void DesignEditor::saveAsClick()
 {
     m_ui.playClick();
     saveAs();
@@ -691,7 +691,7 @@ void Tmdform::saveAsClick()
 
 // ---- full preview ----
 
-void Tmdform::fullPreviewClick()
+void DesignEditor::fullPreviewClick()
 {
     m_ui.playClick();
     try {
@@ -707,7 +707,7 @@ void Tmdform::fullPreviewClick()
 
 // ---- closing ----
 
-void Tmdform::okClick()
+void DesignEditor::okClick()
 {
     m_ui.playClick();
     if (!m_design.modified()) {
@@ -731,19 +731,19 @@ void Tmdform::okClick()
     }
 }
 
-void Tmdform::cancelClick()
+void DesignEditor::cancelClick()
 {
     m_ui.playClick();
     m_design.data().menudesign_file.assign(m_designAtOpening);
     close();
 }
 
-void Tmdform::helpClick()
+void DesignEditor::helpClick()
 {
     m_ui.showHelp(m_baseDir / "Help" / pathFromText(m_language.helpFileName()), kHelpContext);
 }
 
-void Tmdform::infoClick()
+void DesignEditor::infoClick()
 {
     m_ui.playClick();
     m_host.showAbout();

@@ -1,10 +1,10 @@
-#include "project/Tfinddlg.h"
+#include "project/FindDialog.h"
 
 #include "i18n/Language.h"
 
 namespace qv {
 
-std::string Tfinddlg::title(const Language& language)
+std::string FindDialog::title(const Language& language)
 {
     return language.text("T7");
 }

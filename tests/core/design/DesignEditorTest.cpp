@@ -1,6 +1,6 @@
-#include "design/Tmdform.h"
+#include "design/DesignEditor.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/DesignPreview.h"
 #include "design/FontCatalogue.h"
@@ -40,12 +40,12 @@ struct EditorFixture {
     FolderFontCatalogue catalogue{base / "Fonts"};
     RecordingRegistrar registrar;
     DesignFonts fonts{catalogue, registrar};
-    TMainDaten data;
+    ProjectFiles data;
     MenuDesign design{data, fonts};
     FakeUi ui;
     Language language;
     RecordingHost host;
-    Tmdform form{ui, language, base.path(), design, host};
+    DesignEditor form{ui, language, base.path(), design, host};
     std::string standardBytes;
 
     EditorFixture()
@@ -67,7 +67,7 @@ struct EditorFixture {
     std::filesystem::path standard() const { return base / "Files" / "Standard.qvd"; }
 };
 
-TEST(TmdformTest, OpeningReadsTheStandardDesignWhenNoneIsSet)
+TEST(DesignEditorTest, OpeningReadsTheStandardDesignWhenNoneIsSet)
 {
     EditorFixture f;
     f.form.formShow();
@@ -79,7 +79,7 @@ TEST(TmdformTest, OpeningReadsTheStandardDesignWhenNoneIsSet)
     EXPECT_FALSE(f.design.modified());
 }
 
-TEST(TmdformTest, SaveOfTheStandardDesignAsksForANewNameAndLeavesItAlone)
+TEST(DesignEditorTest, SaveOfTheStandardDesignAsksForANewNameAndLeavesItAlone)
 {
     EditorFixture f;
     f.form.formShow();
@@ -100,7 +100,7 @@ TEST(TmdformTest, SaveOfTheStandardDesignAsksForANewNameAndLeavesItAlone)
     EXPECT_FALSE(f.design.modified());
 }
 
-TEST(TmdformTest, SaveOfAnotherDesignStoresInPlace)
+TEST(DesignEditorTest, SaveOfAnotherDesignStoresInPlace)
 {
     EditorFixture f;
     writeFile(f.base / "menudesign" / "Own" / "Own.qvd", "[general]\r\n");
@@ -121,7 +121,7 @@ struct OkCase {
     std::vector<std::string> messages;
 };
 
-TEST(TmdformTest, OkAsksToSaveOnlyAfterEdits)
+TEST(DesignEditorTest, OkAsksToSaveOnlyAfterEdits)
 {
     const OkCase cases[] = {
         {"no edit", false, {}, std::nullopt, true, {}},
@@ -146,7 +146,7 @@ TEST(TmdformTest, OkAsksToSaveOnlyAfterEdits)
     }
 }
 
-TEST(TmdformTest, OkWithoutADesignFileShowsM41AndStaysOpen)
+TEST(DesignEditorTest, OkWithoutADesignFileShowsM41AndStaysOpen)
 {
     EditorFixture f;
     std::filesystem::remove(f.standard());
@@ -158,7 +158,7 @@ TEST(TmdformTest, OkWithoutADesignFileShowsM41AndStaysOpen)
     EXPECT_FALSE(f.form.closed());
 }
 
-TEST(TmdformTest, ClearingSplashOrIconAloneClosesWithoutAsking)
+TEST(DesignEditorTest, ClearingSplashOrIconAloneClosesWithoutAsking)
 {
     EditorFixture f;
     const auto d = f.base / "menudesign" / "Pic";
@@ -178,7 +178,7 @@ TEST(TmdformTest, ClearingSplashOrIconAloneClosesWithoutAsking)
     EXPECT_EQ(readFile(d / "Pic.qvd"), before);
 }
 
-TEST(TmdformTest, CancelAfterLoadReturnsToTheDesignOfTheOpening)
+TEST(DesignEditorTest, CancelAfterLoadReturnsToTheDesignOfTheOpening)
 {
     EditorFixture f;
     writeFile(f.base / "menudesign" / "B" / "B.qvd", "[Back]\r\nbc=clRed\r\n");
@@ -194,7 +194,7 @@ TEST(TmdformTest, CancelAfterLoadReturnsToTheDesignOfTheOpening)
     EXPECT_EQ(f.design.settings().backStart, 0x0000FFu);
 }
 
-TEST(TmdformTest, NewReadsTheStandardDesignAgain)
+TEST(DesignEditorTest, NewReadsTheStandardDesignAgain)
 {
     EditorFixture f;
     writeFile(f.base / "menudesign" / "B" / "B.qvd", "[Back]\r\nbc=clRed\r\n");
@@ -206,7 +206,7 @@ TEST(TmdformTest, NewReadsTheStandardDesignAgain)
     EXPECT_EQ(f.host.projectModified, 1);
 }
 
-TEST(TmdformTest, BoxPicturesNeedTheirFill)
+TEST(DesignEditorTest, BoxPicturesNeedTheirFill)
 {
     EditorFixture f;
     f.form.formShow();
@@ -228,7 +228,7 @@ TEST(TmdformTest, BoxPicturesNeedTheirFill)
     EXPECT_EQ(f.design.settings().buttonMode, "bmp");
 }
 
-TEST(TmdformTest, BitmapModesNeedALoadedPicture)
+TEST(DesignEditorTest, BitmapModesNeedALoadedPicture)
 {
     EditorFixture f;
     f.form.formShow();
@@ -251,7 +251,7 @@ TEST(TmdformTest, BitmapModesNeedALoadedPicture)
     EXPECT_FALSE(f.form.backgroundLoaded());
 }
 
-TEST(TmdformTest, CustomColoursTakeOnlyColoursTheDialogLacks)
+TEST(DesignEditorTest, CustomColoursTakeOnlyColoursTheDialogLacks)
 {
     struct Case {
         const char* what;
@@ -291,7 +291,7 @@ TEST(TmdformTest, CustomColoursTakeOnlyColoursTheDialogLacks)
     }
 }
 
-TEST(TmdformTest, ChosenColourGoesToItsSetting)
+TEST(DesignEditorTest, ChosenColourGoesToItsSetting)
 {
     EditorFixture f;
     f.form.formShow();
@@ -302,7 +302,7 @@ TEST(TmdformTest, ChosenColourGoesToItsSetting)
     EXPECT_TRUE(f.design.modified());
 }
 
-TEST(TmdformTest, SoundSlotsOpenPlayAndClear)
+TEST(DesignEditorTest, SoundSlotsOpenPlayAndClear)
 {
     EditorFixture f;
     f.form.formShow();
@@ -329,7 +329,7 @@ TEST(TmdformTest, SoundSlotsOpenPlayAndClear)
     EXPECT_FALSE(f.form.playAvailable());
 }
 
-TEST(TmdformTest, SampleTextsFollowLanguageThenLetterCase)
+TEST(DesignEditorTest, SampleTextsFollowLanguageThenLetterCase)
 {
     struct Case {
         int language;
@@ -343,10 +343,10 @@ TEST(TmdformTest, SampleTextsFollowLanguageThenLetterCase)
         {3, kLetterCaseUpper, {"VISTA PREVIA", "CATEGOR\xC3\xAD" "A", "ARCHIVO", "C:\\TEST.EXE"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Tmdform::samplesFor(c.language, c.letterCase), c.expected) << c.language << "/" << c.letterCase;
+        EXPECT_EQ(DesignEditor::samplesFor(c.language, c.letterCase), c.expected) << c.language << "/" << c.letterCase;
 }
 
-TEST(TmdformTest, FontChoosersMarkWhetherTheFaceResolves)
+TEST(DesignEditorTest, FontChoosersMarkWhetherTheFaceResolves)
 {
     EditorFixture f;
     f.form.formShow();
@@ -364,20 +364,20 @@ TEST(TmdformTest, FontChoosersMarkWhetherTheFaceResolves)
     EXPECT_TRUE(f.design.modified());
 }
 
-TEST(TmdformTest, ClosingReleasesTheDesignFonts)
+TEST(DesignEditorTest, ClosingReleasesTheDesignFonts)
 {
     EditorFixture f;
     writeFile(f.base / "menudesign" / "F" / "own.ttf", "own");
     writeFile(f.base / "menudesign" / "F" / "F.qvd", "[Fonts]\r\nFont_name_Font1Name=own.ttf\r\nFont_fname_Font1Name=Own\r\n");
     f.data.menudesign_file.assign(f.base / "menudesign" / "F" / "F.qvd");
-    f.ui.onModal["Tmdform"] = [&](ModalWindow&) { f.form.cancelClick(); };
+    f.ui.onModal["DesignEditor"] = [&](ModalWindow&) { f.form.cancelClick(); };
     f.form.execute();
-    EXPECT_EQ(f.ui.modalShown, std::vector<std::string>{"Tmdform"});
+    EXPECT_EQ(f.ui.modalShown, std::vector<std::string>{"DesignEditor"});
     EXPECT_EQ(f.registrar.removed, std::vector<std::filesystem::path>{f.base / "menudesign" / "F" / "own.ttf"});
     EXPECT_EQ(f.fonts.resolveFontFile("Own"), "own.ttf");  // the slot still maps its face
 }
 
-TEST(TmdformTest, ABadColourInTheFileIsReportedAndTheRestRead)
+TEST(DesignEditorTest, ABadColourInTheFileIsReportedAndTheRestRead)
 {
     EditorFixture f;
     writeFile(f.standard(), "[Back]\r\nbc=greenish\r\nbec=clRed\r\n");
@@ -388,7 +388,7 @@ TEST(TmdformTest, ABadColourInTheFileIsReportedAndTheRestRead)
     EXPECT_EQ(f.design.settings().backEnd, 0x0000FFu);
 }
 
-TEST(TmdformTest, HelpAndInfo)
+TEST(DesignEditorTest, HelpAndInfo)
 {
     EditorFixture f;
     f.form.helpClick();

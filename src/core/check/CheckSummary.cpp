@@ -1,4 +1,4 @@
-#include "check/Tchecksform.h"
+#include "check/CheckSummary.h"
 
 #include "i18n/Language.h"
 #include "project/ItemTable.h"
@@ -6,7 +6,7 @@
 
 namespace qv {
 
-Tchecksform::Tchecksform(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir)
+CheckSummary::CheckSummary(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir)
     : m_table(table)
     , m_ui(ui)
     , m_language(language)
@@ -14,56 +14,56 @@ Tchecksform::Tchecksform(ItemTable& table, Ui& ui, const Language& language, std
 {
 }
 
-void Tchecksform::prepare(CheckResult result)
+void CheckSummary::prepare(CheckResult result)
 {
     m_result = std::move(result);
     m_applied = false;
     m_closeRequested = false;
 }
 
-std::string Tchecksform::title() const
+std::string CheckSummary::title() const
 {
     return m_language.text("T11");
 }
 
-std::string Tchecksform::titleLine() const
+std::string CheckSummary::titleLine() const
 {
     return m_language.windowText(kSection, "E1");
 }
 
-std::string Tchecksform::removedLine() const
+std::string CheckSummary::removedLine() const
 {
     return m_language.windowText(kSection, "E2");
 }
 
-std::string Tchecksform::repointedLine() const
+std::string CheckSummary::repointedLine() const
 {
     return m_language.windowText(kSection, "E3");
 }
 
-std::string Tchecksform::closeCaption() const
+std::string CheckSummary::closeCaption() const
 {
     return m_language.windowText(kSection, "E4");
 }
 
-std::string Tchecksform::helpCaption() const
+std::string CheckSummary::helpCaption() const
 {
     return m_language.windowText(kSection, "E5");
 }
 
-Tchecksform::RemovedRow Tchecksform::removedTitles() const
+CheckSummary::RemovedRow CheckSummary::removedTitles() const
 {
     return {m_language.text("T31"), m_language.text("T32"), m_language.text("T33"), m_language.text("T34"),
             m_language.text("T35")};
 }
 
-Tchecksform::RepointedRow Tchecksform::repointedTitles() const
+CheckSummary::RepointedRow CheckSummary::repointedTitles() const
 {
     return {m_language.text("T31"), m_language.text("T32"), m_language.text("T33"), m_language.text("T36"),
             m_language.text("T37"), m_language.text("T38"), m_language.text("T39")};
 }
 
-std::vector<Tchecksform::RemovedRow> Tchecksform::removedRows() const
+std::vector<CheckSummary::RemovedRow> CheckSummary::removedRows() const
 {
     std::vector<RemovedRow> rows;
     rows.reserve(m_result.removed.size());
@@ -74,7 +74,7 @@ std::vector<Tchecksform::RemovedRow> Tchecksform::removedRows() const
     return rows;
 }
 
-std::vector<Tchecksform::RepointedRow> Tchecksform::repointedRows() const
+std::vector<CheckSummary::RepointedRow> CheckSummary::repointedRows() const
 {
     std::vector<RepointedRow> rows;
     rows.reserve(m_result.repointed.size());
@@ -86,13 +86,13 @@ std::vector<Tchecksform::RepointedRow> Tchecksform::repointedRows() const
     return rows;
 }
 
-void Tchecksform::CloseClick()
+void CheckSummary::CloseClick()
 {
     FormClose();
     m_closeRequested = true;
 }
 
-void Tchecksform::FormClose()
+void CheckSummary::FormClose()
 {
     if (m_applied)
         return;
@@ -100,7 +100,7 @@ void Tchecksform::FormClose()
     markCheckedProject(m_table, m_result);
 }
 
-void Tchecksform::HelpClick()
+void CheckSummary::HelpClick()
 {
     m_ui.showHelp(m_baseDir / "Help" / pathFromText(m_language.helpFileName()), kHelpTopic);
 }

@@ -15,14 +15,14 @@ class Language;
 // The recording dialog: one recording program to choose, OK writes its
 // project file for the built project folder and hands it to the shell, and a
 // button runs the build.
-class Tburnform final : public ModalWindow {
+class RecordingDialog final : public ModalWindow {
 public:
     static constexpr std::string_view kRecorder = "CeQuadrat WinOnCD 3.6 ";
     static constexpr int kHelpTopic = 2600;
 
-    Tburnform(Ui& ui, const Language& language, std::filesystem::path baseDir);
+    RecordingDialog(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "Tburnform"; }
+    std::string_view windowName() const override { return "RecordingDialog"; }
 
     // The open project's folder (rootname, with its final separator) and CD name.
     void setProject(std::string rootName, std::string cdName);
@@ -32,7 +32,7 @@ public:
     // Commands
     void FormShow();
     void addClick();
-    void generateClick();
+    void buildClick();
     void cancelClick();
     void helpClick();
 

@@ -51,14 +51,14 @@ struct SampleTexts {
 
 // The menu design editor: every command works on the current design and
 // talks to the person through Ui.
-class Tmdform final : public ModalWindow {
+class DesignEditor final : public ModalWindow {
 public:
     static constexpr int kHelpContext = 3051;
     static constexpr const char* kDesignFilter = "Krynt - Quenvar - Designfile";
 
-    Tmdform(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design, DesignEditorHost& host);
+    DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design, DesignEditorHost& host);
 
-    std::string_view windowName() const override { return "Tmdform"; }
+    std::string_view windowName() const override { return "DesignEditor"; }
 
     // Opens the editor and returns when a command closed it.
     void execute();

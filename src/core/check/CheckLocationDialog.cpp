@@ -1,18 +1,18 @@
-#include "check/Tcheckform.h"
+#include "check/CheckLocationDialog.h"
 
 #include "i18n/Language.h"
 #include "util/Fs.h"
 
 namespace qv {
 
-Tcheckform::Tcheckform(Ui& ui, const Language& language, std::filesystem::path baseDir)
+CheckLocationDialog::CheckLocationDialog(Ui& ui, const Language& language, std::filesystem::path baseDir)
     : m_ui(ui)
     , m_language(language)
     , m_baseDir(std::move(baseDir))
 {
 }
 
-void Tcheckform::prepare(std::string name, std::string fileName, std::vector<std::string> folders)
+void CheckLocationDialog::prepare(std::string name, std::string fileName, std::vector<std::string> folders)
 {
     m_name = std::move(name);
     m_fileName = std::move(fileName);
@@ -21,33 +21,33 @@ void Tcheckform::prepare(std::string name, std::string fileName, std::vector<std
     m_okPressed = false;
 }
 
-std::string Tcheckform::title() const
+std::string CheckLocationDialog::title() const
 {
     return m_language.text("T10");
 }
 
-std::string Tcheckform::explanation() const
+std::string CheckLocationDialog::explanation() const
 {
     return m_language.windowText(kSection, "E1");
 }
 
-std::string Tcheckform::okCaption() const
+std::string CheckLocationDialog::okCaption() const
 {
     return m_language.windowText(kSection, "E2");
 }
 
-std::string Tcheckform::helpCaption() const
+std::string CheckLocationDialog::helpCaption() const
 {
     return m_language.windowText(kSection, "E3");
 }
 
-void Tcheckform::setItemIndex(int index)
+void CheckLocationDialog::setItemIndex(int index)
 {
     if (index >= 0 && static_cast<std::size_t>(index) < m_folders.size())
         m_itemIndex = index;
 }
 
-void Tcheckform::HelpClick()
+void CheckLocationDialog::HelpClick()
 {
     m_ui.showHelp(m_baseDir / "Help" / pathFromText(m_language.helpFileName()), kHelpTopic);
 }

@@ -1,48 +1,48 @@
-#include "record/Tburnform.h"
+#include "record/RecordingDialog.h"
 
 #include "i18n/Language.h"
 #include "record/RecordingProject.h"
 
 namespace qv {
 
-Tburnform::Tburnform(Ui& ui, const Language& language, std::filesystem::path baseDir)
+RecordingDialog::RecordingDialog(Ui& ui, const Language& language, std::filesystem::path baseDir)
     : m_ui(ui)
     , m_language(language)
     , m_baseDir(std::move(baseDir))
 {
 }
 
-void Tburnform::setProject(std::string rootName, std::string cdName)
+void RecordingDialog::setProject(std::string rootName, std::string cdName)
 {
     m_rootName = std::move(rootName);
     m_cdName = std::move(cdName);
 }
 
-void Tburnform::FormShow()
+void RecordingDialog::FormShow()
 {
     m_recorderIndex = 0;
     m_closeRequested = false;
 }
 
-void Tburnform::addClick()
+void RecordingDialog::addClick()
 {
     m_ui.playClick();
     if (RecordingProject(m_baseDir).run(m_ui, m_language, m_rootName, m_cdName, true))
         m_closeRequested = true;
 }
 
-void Tburnform::generateClick()
+void RecordingDialog::buildClick()
 {
     if (m_build)
         m_build();
 }
 
-void Tburnform::cancelClick()
+void RecordingDialog::cancelClick()
 {
     m_closeRequested = true;
 }
 
-void Tburnform::helpClick()
+void RecordingDialog::helpClick()
 {
     m_ui.showHelp(m_baseDir / "Help" / m_language.helpFileName(), kHelpTopic);
 }

@@ -8,7 +8,7 @@ namespace qv {
 
 // The shared data module: the file references of the open project and its
 // design, created once and shared by every window.
-struct TMainDaten {
+struct ProjectFiles {
     FileReference Project_file;
     FileReference Project_Temp;
     FileReference genre_file;

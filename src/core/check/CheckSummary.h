@@ -16,7 +16,7 @@ class Language;
 
 // The check summary window: the removed and the re-pointed items of the last
 // run, each list numbered from 1 in its first column.
-class Tchecksform final : public ModalWindow {
+class CheckSummary final : public ModalWindow {
 public:
     static constexpr int kHelpTopic = 2400;
     static constexpr std::string_view kSection = "CheckS";
@@ -25,9 +25,9 @@ public:
     using RemovedRow = std::array<std::string, kRemovedColumns>;
     using RepointedRow = std::array<std::string, kRepointedColumns>;
 
-    Tchecksform(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir);
+    CheckSummary(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "Tchecksform"; }
+    std::string_view windowName() const override { return "CheckSummary"; }
 
     // Before each showing.
     void prepare(CheckResult result);

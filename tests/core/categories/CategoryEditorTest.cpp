@@ -1,10 +1,10 @@
-#include "categories/Tgfform.h"
+#include "categories/CategoryEditor.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryEditorHost.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryRenameWindow.h"
-#include "categories/Tiwform.h"
+#include "categories/IconChooser.h"
 #include "i18n/Language.h"
 #include "util/Fs.h"
 
@@ -49,9 +49,9 @@ struct RecordingHost : CategoryEditorHost {
     void categoryEditorConfirmed() override { ++confirmed; }
 };
 
-class CategoryEditor : public ::testing::Test {
+class CategoryEditorTest : public ::testing::Test {
 protected:
-    CategoryEditor()
+    CategoryEditorTest()
     {
         for (const char* key : {"M6", "M16", "M17", "M18", "M19", "M20", "M21", "M22", "M23", "M24", "M25"})
             language.setMessage(key, std::string("text ") + key);
@@ -81,10 +81,10 @@ protected:
     fs::path standard = base / "Files" / "Standard.qvc";
     FakeUi ui;
     Language language;
-    TMainDaten data;
+    ProjectFiles data;
     RecordingHost host;
-    Tiwform chooser{ui, language, base.path()};
-    Tgfform editor{ui, language, base.path(), data, chooser, &host};
+    IconChooser chooser{ui, language, base.path()};
+    CategoryEditor editor{ui, language, base.path(), data, chooser, &host};
 };
 
 std::vector<fs::path> filesNamed(const fs::path& folder, const std::string& ext)
@@ -98,7 +98,7 @@ std::vector<fs::path> filesNamed(const fs::path& folder, const std::string& ext)
 
 }  // namespace
 
-TEST_F(CategoryEditor, ShowFallsBackToTheDefaultFile)
+TEST_F(CategoryEditorTest, ShowFallsBackToTheDefaultFile)
 {
     editor.FormShow();
     EXPECT_EQ(editor.currentFile(), standard);
@@ -111,13 +111,13 @@ TEST_F(CategoryEditor, ShowFallsBackToTheDefaultFile)
     EXPECT_FALSE(editor.modified());
 }
 
-TEST_F(CategoryEditor, SaveOfTheDefaultFileTurnsIntoSaveAs)
+TEST_F(CategoryEditorTest, SaveOfTheDefaultFileTurnsIntoSaveAs)
 {
     const std::string before = readFile(standard);
     editor.FormShow();
     editor.select(1);
-    editor.gupClick();
-    editor.sgfClick();  // the Save As dialog is cancelled
+    editor.upClick();
+    editor.saveClick();  // the Save As dialog is cancelled
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     const auto& spec = ui.fileDialogs[0];
@@ -129,11 +129,11 @@ TEST_F(CategoryEditor, SaveOfTheDefaultFileTurnsIntoSaveAs)
     EXPECT_TRUE(editor.modified());
 }
 
-TEST_F(CategoryEditor, SaveAsWithANewNameMakesAFolderOfItsOwn)
+TEST_F(CategoryEditorTest, SaveAsWithANewNameMakesAFolderOfItsOwn)
 {
     editor.FormShow();
     ui.fileAnswers.push_back(base / "genre" / "Fun.qvc");
-    editor.SaveAsClick();
+    editor.saveAsClick();
 
     const fs::path fun = base / "genre" / "Fun" / "Fun.qvc";
     EXPECT_FALSE(fs::exists(base / "genre" / "Fun.qvc"));
@@ -147,13 +147,13 @@ TEST_F(CategoryEditor, SaveAsWithANewNameMakesAFolderOfItsOwn)
     EXPECT_EQ(data.genre_file.fullPath(), standard);
 }
 
-TEST_F(CategoryEditor, SaveAsOntoAnExistingFileStaysInItsFolder)
+TEST_F(CategoryEditorTest, SaveAsOntoAnExistingFileStaysInItsFolder)
 {
     const fs::path other = base / "genre" / "Old" / "Other.qvc";
     makeCategoryFile(other, {"A", "B", "C", "D"});
     editor.FormShow();
     ui.fileAnswers.push_back(other);
-    editor.SaveAsClick();
+    editor.saveAsClick();
 
     EXPECT_FALSE(fs::exists(base / "genre" / "Old" / "Other"));
     EXPECT_EQ(CategoryFile::readCaptions(other), (std::vector<std::string>{"Programs", "Games", "Tools"}));
@@ -162,14 +162,14 @@ TEST_F(CategoryEditor, SaveAsOntoAnExistingFileStaysInItsFolder)
     EXPECT_EQ(editor.currentFile(), other);
 }
 
-TEST_F(CategoryEditor, SaveAsOntoTheDefaultFileKeepsItAsShipped)
+TEST_F(CategoryEditorTest, SaveAsOntoTheDefaultFileKeepsItAsShipped)
 {
     const std::string before = readFile(standard);
     editor.FormShow();
     editor.select(0);
-    editor.gdownClick();
+    editor.downClick();
     ui.fileAnswers.push_back(standard);
-    editor.SaveAsClick();
+    editor.saveAsClick();
 
     EXPECT_EQ(readFile(standard), before);
     const fs::path copy = base / "Files" / "Standard" / "Standard.qvc";
@@ -177,15 +177,15 @@ TEST_F(CategoryEditor, SaveAsOntoTheDefaultFileKeepsItAsShipped)
     EXPECT_EQ(editor.currentFile(), copy);
 }
 
-TEST_F(CategoryEditor, UpThenSaveExchangesTheIcons)
+TEST_F(CategoryEditorTest, UpThenSaveExchangesTheIcons)
 {
     const fs::path file = base / "genre" / "Two" / "Two.qvc";
     makeCategoryFile(file, {"First", "Second"});
     showOn(file);
     editor.select(1);
-    editor.gupClick();
+    editor.upClick();
     EXPECT_EQ(editor.selected(), 0);
-    editor.sgfClick();
+    editor.saveClick();
 
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_EQ(CategoryFile::readCaptions(file), (std::vector<std::string>{"Second", "First"}));
@@ -195,16 +195,16 @@ TEST_F(CategoryEditor, UpThenSaveExchangesTheIcons)
     EXPECT_FALSE(editor.modified());
 }
 
-TEST_F(CategoryEditor, FiveCategoriesSavedAsThree)
+TEST_F(CategoryEditorTest, FiveCategoriesSavedAsThree)
 {
     const fs::path file = base / "genre" / "Five" / "Five.qvc";
     makeCategoryFile(file, {"A", "B", "C", "D", "E"});
     showOn(file);
     editor.select(1);
-    editor.remClick();
+    editor.removeClick();
     editor.select(2);
-    editor.remClick();
-    editor.sgfClick();
+    editor.removeClick();
+    editor.saveClick();
 
     const std::string text = readFile(file);
     EXPECT_NE(text.find("anz_items=3\r\n"), std::string::npos);
@@ -222,7 +222,7 @@ TEST_F(CategoryEditor, FiveCategoriesSavedAsThree)
     EXPECT_EQ(editor.pictures().size(), 3u);
 }
 
-TEST_F(CategoryEditor, ListCommandsRefuseWithTheirMessages)
+TEST_F(CategoryEditorTest, ListCommandsRefuseWithTheirMessages)
 {
     enum Command { Remove, Up, Down };
     struct Case {
@@ -249,9 +249,9 @@ TEST_F(CategoryEditor, ListCommandsRefuseWithTheirMessages)
         editor.select(c.selected);
         ui.messages.clear();
         switch (c.command) {
-        case Remove: editor.remClick(); break;
-        case Up: editor.gupClick(); break;
-        case Down: editor.gdownClick(); break;
+        case Remove: editor.removeClick(); break;
+        case Up: editor.upClick(); break;
+        case Down: editor.downClick(); break;
         }
         ASSERT_EQ(ui.messageKeys(), std::vector<std::string>{c.key}) << c.key;
         EXPECT_EQ(ui.messages[0].message.text, std::string("text ") + c.key);
@@ -261,15 +261,15 @@ TEST_F(CategoryEditor, ListCommandsRefuseWithTheirMessages)
     }
 }
 
-TEST_F(CategoryEditor, DownAndRemoveChangeTheList)
+TEST_F(CategoryEditorTest, DownAndRemoveChangeTheList)
 {
     editor.FormShow();
     editor.select(0);
-    editor.gdownClick();
+    editor.downClick();
     EXPECT_EQ(captions(), (std::vector<std::string>{"Games", "Programs", "Tools"}));
     EXPECT_EQ(editor.selected(), 1);
     EXPECT_EQ(editor.entries()[1].iconSource, base / "Files" / "0.ico");
-    editor.genreitemsKeyDown(Tgfform::kKeyDelete);
+    editor.categoryKeyDown(CategoryEditor::kKeyDelete);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Games", "Tools"}));
     // Removing an entry keeps its picture.
     EXPECT_EQ(editor.pictures().size(), 3u);
@@ -277,7 +277,7 @@ TEST_F(CategoryEditor, DownAndRemoveChangeTheList)
     EXPECT_EQ(ui.clicks, 1);  // the button, not the key
 }
 
-TEST_F(CategoryEditor, AddTakesTheNameAndAPackIcon)
+TEST_F(CategoryEditorTest, AddTakesTheNameAndAPackIcon)
 {
     editor.FormShow();
     editor.nameField() = "  ";
@@ -286,8 +286,8 @@ TEST_F(CategoryEditor, AddTakesTheNameAndAPackIcon)
     EXPECT_TRUE(editor.nameFieldFocusRequested());
     EXPECT_TRUE(ui.modalShown.empty());
 
-    ui.onModal["Tiwform"] = [&](ModalWindow& w) {
-        auto& iw = dynamic_cast<Tiwform&>(w);
+    ui.onModal["IconChooser"] = [&](ModalWindow& w) {
+        auto& iw = dynamic_cast<IconChooser&>(w);
         EXPECT_EQ(iw.mode(), IconChooserMode::Add);
         iw.OKClick();  // nothing selected
         EXPECT_TRUE(iw.isShowing());
@@ -308,30 +308,30 @@ TEST_F(CategoryEditor, AddTakesTheNameAndAPackIcon)
     EXPECT_TRUE(editor.modified());
 
     // A cancelled chooser adds nothing.
-    ui.onModal["Tiwform"] = [](ModalWindow& w) { dynamic_cast<Tiwform&>(w).CancelClick(); };
+    ui.onModal["IconChooser"] = [](ModalWindow& w) { dynamic_cast<IconChooser&>(w).CancelClick(); };
     editor.nameField() = "Videos";
     editor.addClick();
     EXPECT_EQ(editor.entries().size(), 4u);
     EXPECT_EQ(editor.nameField(), "Videos");
 }
 
-TEST_F(CategoryEditor, ChangeIconGoesToTheSelectedOrTheFirstEntry)
+TEST_F(CategoryEditorTest, ChangeIconGoesToTheSelectedOrTheFirstEntry)
 {
     editor.FormShow();
     int pick = 0;
-    ui.onModal["Tiwform"] = [&](ModalWindow& w) {
-        auto& iw = dynamic_cast<Tiwform&>(w);
+    ui.onModal["IconChooser"] = [&](ModalWindow& w) {
+        auto& iw = dynamic_cast<IconChooser&>(w);
         EXPECT_EQ(iw.mode(), IconChooserMode::Change);
         iw.selectIcon(pick);
         iw.OKClick();
     };
-    editor.chanegicon1Click();
+    editor.changeIconClick();
     EXPECT_EQ(editor.entries()[0].iconSource, base / "ip" / "ip01" / "ip01i01.ico");
     EXPECT_EQ(editor.entries()[0].picture, 3);
 
     pick = 4;
     editor.select(2);
-    editor.chanegicon1Click();
+    editor.changeIconClick();
     EXPECT_EQ(editor.entries()[2].iconSource, base / "ip" / "ip01" / "ip01i05.ico");
     EXPECT_EQ(editor.entries()[2].picture, 4);
     EXPECT_TRUE(editor.modified());
@@ -339,13 +339,13 @@ TEST_F(CategoryEditor, ChangeIconGoesToTheSelectedOrTheFirstEntry)
     // Saved, the pack icons become the file's own.
     const fs::path file = base / "genre" / "Mine.qvc";
     ui.fileAnswers.push_back(file);
-    editor.sgfClick();
+    editor.saveClick();
     EXPECT_EQ(readFile(base / "genre" / "Mine" / "0.ico"), "pack 01 icon 01");
     EXPECT_EQ(readFile(base / "genre" / "Mine" / "1.ico"), "icon of Games");
     EXPECT_EQ(readFile(base / "genre" / "Mine" / "2.ico"), "pack 01 icon 05");
 }
 
-TEST_F(CategoryEditor, RenameRefusesAnEmptyText)
+TEST_F(CategoryEditorTest, RenameRefusesAnEmptyText)
 {
     editor.FormShow();
     editor.select(1);
@@ -357,7 +357,7 @@ TEST_F(CategoryEditor, RenameRefusesAnEmptyText)
         dlg.okClick();
         EXPECT_FALSE(dlg.isShowing());
     };
-    editor.RenameItem1Click();
+    editor.renameItemClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M6"});
     EXPECT_EQ(captions(), (std::vector<std::string>{"Programs", "Arcade", "Tools"}));
 
@@ -369,37 +369,37 @@ TEST_F(CategoryEditor, RenameRefusesAnEmptyText)
         dlg.text() = "Apps";
         dlg.cancelClick();
     };
-    editor.genreitemsKeyDown(Tgfform::kKeyF2);
+    editor.categoryKeyDown(CategoryEditor::kKeyF2);
     EXPECT_EQ(captions()[0], "Programs");
     EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(editor.renameFromEditor("Apps"));
     EXPECT_EQ(captions()[0], "Apps");
 }
 
-TEST_F(CategoryEditor, RenameUsesTheApplicationsEditorWhenGiven)
+TEST_F(CategoryEditorTest, RenameUsesTheApplicationsEditorWhenGiven)
 {
     editor.FormShow();
     int opened = 0;
-    editor.setRenameEditor([&](Tgfform& e) {
+    editor.setRenameEditor([&](CategoryEditor& e) {
         ++opened;
         e.renameFromEditor("Renamed");
     });
-    editor.genreitemsDblClick();
+    editor.categoryDoubleClick();
     EXPECT_EQ(opened, 1);
     EXPECT_TRUE(ui.modalShown.empty());
     EXPECT_EQ(captions()[0], "Renamed");
 }
 
-TEST_F(CategoryEditor, EmptyListOffersNoRenameOrIconChange)
+TEST_F(CategoryEditorTest, EmptyListOffersNoRenameOrIconChange)
 {
-    editor.crgfClick();
-    editor.RenameItem1Click();
-    editor.chanegicon1Click();
+    editor.newClick();
+    editor.renameItemClick();
+    editor.changeIconClick();
     EXPECT_TRUE(ui.modalShown.empty());
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(CategoryEditor, InPlaceEditMarksTheListModified)
+TEST_F(CategoryEditorTest, InPlaceEditMarksTheListModified)
 {
     editor.FormShow();
     EXPECT_FALSE(editor.genreitemsEdited(0, " "));
@@ -410,10 +410,10 @@ TEST_F(CategoryEditor, InPlaceEditMarksTheListModified)
     EXPECT_TRUE(editor.modified());
 }
 
-TEST_F(CategoryEditor, NewStartsAnUnnamedList)
+TEST_F(CategoryEditorTest, NewStartsAnUnnamedList)
 {
     editor.FormShow();
-    editor.crgfClick();
+    editor.newClick();
     EXPECT_TRUE(editor.entries().empty());
     EXPECT_TRUE(editor.pictures().empty());
     EXPECT_TRUE(editor.currentFile().empty());
@@ -421,21 +421,21 @@ TEST_F(CategoryEditor, NewStartsAnUnnamedList)
     EXPECT_EQ(editor.caption(), "New category file");
 
     // Nothing to save: M24 from Save and from Save As, and no dialog.
-    editor.sgfClick();
-    editor.SaveAsClick();
+    editor.saveClick();
+    editor.saveAsClick();
     EXPECT_EQ(ui.messageKeys(), (std::vector<std::string>{"M24", "M24"}));
     EXPECT_TRUE(ui.fileDialogs.empty());
 }
 
-TEST_F(CategoryEditor, LoadReadsAnotherFileAndMarksTheProject)
+TEST_F(CategoryEditorTest, LoadReadsAnotherFileAndMarksTheProject)
 {
     const fs::path other = base / "genre" / "Other" / "Other.qvc";
     makeCategoryFile(other, {"X", "Y"});
     editor.FormShow();
     editor.select(0);
-    editor.gdownClick();
+    editor.downClick();
     ui.fileAnswers.push_back(other);
-    editor.lgfClick();
+    editor.loadClick();
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_TRUE(ui.fileDialogs[0].mustExist);
@@ -448,18 +448,18 @@ TEST_F(CategoryEditor, LoadReadsAnotherFileAndMarksTheProject)
     EXPECT_EQ(editor.caption(), "Category file " + pathText(other));
 
     // A cancelled dialog changes nothing.
-    editor.lgfClick();
+    editor.loadClick();
     EXPECT_EQ(editor.currentFile(), other);
     EXPECT_EQ(host.modified, 1);
 }
 
-TEST_F(CategoryEditor, OkWithoutChangesHandsTheFileToTheProject)
+TEST_F(CategoryEditorTest, OkWithoutChangesHandsTheFileToTheProject)
 {
     const fs::path other = base / "genre" / "Other" / "Other.qvc";
     makeCategoryFile(other, {"X"});
     editor.FormShow();
     ui.fileAnswers.push_back(other);
-    editor.lgfClick();
+    editor.loadClick();
     editor.OKClick();
 
     EXPECT_TRUE(ui.messages.empty());
@@ -468,13 +468,13 @@ TEST_F(CategoryEditor, OkWithoutChangesHandsTheFileToTheProject)
     EXPECT_EQ(host.confirmed, 1);
 }
 
-TEST_F(CategoryEditor, OkWithChangesAsksAndSaves)
+TEST_F(CategoryEditorTest, OkWithChangesAsksAndSaves)
 {
     const fs::path file = base / "genre" / "Two" / "Two.qvc";
     makeCategoryFile(file, {"First", "Second"});
     showOn(file);
     editor.select(1);
-    editor.gupClick();
+    editor.upClick();
 
     ui.messageAnswers.push_back(MsgResult::Cancel);
     editor.OKClick();
@@ -491,10 +491,10 @@ TEST_F(CategoryEditor, OkWithChangesAsksAndSaves)
     EXPECT_EQ(data.genre_file.fullPath(), file);
 }
 
-TEST_F(CategoryEditor, OkAfterACancelledSaveAsLeavesTheProjectWithoutAFile)
+TEST_F(CategoryEditorTest, OkAfterACancelledSaveAsLeavesTheProjectWithoutAFile)
 {
     editor.FormShow();
-    editor.crgfClick();
+    editor.newClick();
     editor.OKClick();  // M23 answered OK; Save finds no entries
     EXPECT_EQ(ui.messageKeys(), (std::vector<std::string>{"M23", "M24"}));
     EXPECT_TRUE(data.genre_file.empty());
@@ -502,7 +502,7 @@ TEST_F(CategoryEditor, OkAfterACancelledSaveAsLeavesTheProjectWithoutAFile)
     EXPECT_FALSE(editor.isShowing());
 }
 
-TEST_F(CategoryEditor, CancelWritesNothingAndShowReadsTheFileAgain)
+TEST_F(CategoryEditorTest, CancelWritesNothingAndShowReadsTheFileAgain)
 {
     const fs::path file = base / "genre" / "Two" / "Two.qvc";
     makeCategoryFile(file, {"First", "Second"});
@@ -517,14 +517,14 @@ TEST_F(CategoryEditor, CancelWritesNothingAndShowReadsTheFileAgain)
     EXPECT_EQ(host.modified, 0);
 }
 
-TEST_F(CategoryEditor, FailedWriteIsShownAndKeepsTheChanges)
+TEST_F(CategoryEditorTest, FailedWriteIsShownAndKeepsTheChanges)
 {
     const fs::path file = base / "genre" / "Two" / "Two.qvc";
     makeCategoryFile(file, {"First", "Second"});
     showOn(file);
     setReadOnly(file, true);
     editor.genreitemsEdited(0, "Changed");
-    editor.sgfClick();
+    editor.saveClick();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
     EXPECT_EQ(ui.messages[0].message.text, "nach " + pathText(file) + " kann nicht geschrieben werden");
@@ -532,7 +532,7 @@ TEST_F(CategoryEditor, FailedWriteIsShownAndKeepsTheChanges)
     EXPECT_EQ(readFile(file.parent_path() / "0.ico"), "icon of First");
 }
 
-TEST_F(CategoryEditor, HelpOpensItsTopic)
+TEST_F(CategoryEditorTest, HelpOpensItsTopic)
 {
     editor.HelpClick();
     ASSERT_EQ(ui.helpShown.size(), 1u);
@@ -541,7 +541,7 @@ TEST_F(CategoryEditor, HelpOpensItsTopic)
     EXPECT_EQ(ui.clicks, 1);
 }
 
-TEST_F(CategoryEditor, UnreadableIconsGiveEmptyPictures)
+TEST_F(CategoryEditorTest, UnreadableIconsGiveEmptyPictures)
 {
     const fs::path file = base / "genre" / "Odd" / "Odd.qvc";
     writeFile(file, "[general]\r\nanz_items=2\r\n[0]\r\ncaption=A\r\nicon_number=7\r\n[1]\r\n");
@@ -555,7 +555,7 @@ TEST_F(CategoryEditor, UnreadableIconsGiveEmptyPictures)
     EXPECT_TRUE(editor.pictures()[0].bytes.empty());
 }
 
-TEST_F(CategoryEditor, AddStopsAtTheLargestCountAFileHolds)
+TEST_F(CategoryEditorTest, AddStopsAtTheLargestCountAFileHolds)
 {
     const fs::path file = base / "genre" / "Full" / "Full.qvc";
     std::vector<std::string> many;

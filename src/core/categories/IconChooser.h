@@ -21,11 +21,11 @@ public:
 };
 
 // The icon chooser: one icon from the icon packs below ip/.
-class Tiwform final : public ModalWindow {
+class IconChooser final : public ModalWindow {
 public:
-    Tiwform(Ui& ui, const Language& language, std::filesystem::path baseDir);
+    IconChooser(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "Tiwform"; }
+    std::string_view windowName() const override { return "IconChooser"; }
 
     // Shows the chooser modally for the command that opened it; the
     // confirmed icon goes to client. Returns whether an icon was confirmed.

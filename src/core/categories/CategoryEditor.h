@@ -2,7 +2,7 @@
 
 #include "app/Ui.h"
 #include "categories/IconPicture.h"
-#include "categories/Tiwform.h"
+#include "categories/IconChooser.h"
 
 #include <filesystem>
 #include <functional>
@@ -13,12 +13,12 @@ namespace qv {
 
 class CategoryEditorHost;
 class Language;
-struct TMainDaten;
+struct ProjectFiles;
 
 // The category editor: creates, opens, changes and saves category files.
 // Between FormShow and OKClick its current file and the project's category
-// file (TMainDaten::genre_file) are the same value.
-class Tgfform final : public ModalWindow, private IconChooserClient {
+// file (ProjectFiles::genre_file) are the same value.
+class CategoryEditor final : public ModalWindow, private IconChooserClient {
 public:
     struct Entry {
         std::string caption;
@@ -32,10 +32,10 @@ public:
     static constexpr int kKeyF2 = 113;
     static constexpr int kKeySpace = 32;
 
-    Tgfform(Ui& ui, const Language& language, std::filesystem::path baseDir, TMainDaten& data,
-            Tiwform& iconChooser, CategoryEditorHost* host = nullptr);
+    CategoryEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, ProjectFiles& data,
+            IconChooser& iconChooser, CategoryEditorHost* host = nullptr);
 
-    std::string_view windowName() const override { return "Tgfform"; }
+    std::string_view windowName() const override { return "CategoryEditor"; }
 
     // Shows the editor modally (FormShow first).
     void execute();
@@ -43,28 +43,28 @@ public:
     // The free-text editor in category rename mode. By default the editor shows
     // its own CategoryRenameWindow; the application may put its free-text editor
     // here, whose OK then calls renameFromEditor().
-    void setRenameEditor(std::function<void(Tgfform&)> open) { m_renameEditor = std::move(open); }
+    void setRenameEditor(std::function<void(CategoryEditor&)> open) { m_renameEditor = std::move(open); }
     // The rename editor's OK: an empty text brings M6 and false (the editor stays
     // open); otherwise the selected entry (the first when none is) is renamed.
     bool renameFromEditor(const std::string& text);
 
     // Commands
     void FormShow();
-    void crgfClick();      // New
-    void lgfClick();       // Load
-    void sgfClick();       // Save
-    void SaveAsClick();    // Save As
+    void newClick();      // New
+    void loadClick();       // Load
+    void saveClick();       // Save
+    void saveAsClick();    // Save As
     void addClick();       // Add, with the name field
-    void remClick();       // Remove
-    void gupClick();       // Up
-    void gdownClick();     // Down
-    void RenameItem1Click();
-    void chanegicon1Click();  // Change Icon
+    void removeClick();       // Remove
+    void upClick();       // Up
+    void downClick();     // Down
+    void renameItemClick();
+    void changeIconClick();  // Change Icon
     void OKClick();
     void CancelClick();
     void HelpClick();
-    void genreitemsDblClick();
-    void genreitemsKeyDown(int key);
+    void categoryDoubleClick();
+    void categoryKeyDown(int key);
     // A caption edited in place in the list; false when it was refused (empty).
     bool genreitemsEdited(int index, const std::string& text);
 
@@ -105,10 +105,10 @@ private:
     Ui& m_ui;
     const Language& m_language;
     std::filesystem::path m_baseDir;
-    TMainDaten& m_data;
-    Tiwform& m_iconChooser;
+    ProjectFiles& m_data;
+    IconChooser& m_iconChooser;
     CategoryEditorHost* m_host;
-    std::function<void(Tgfform&)> m_renameEditor;
+    std::function<void(CategoryEditor&)> m_renameEditor;
     std::string m_openFilter;
 
     std::vector<Entry> m_entries;

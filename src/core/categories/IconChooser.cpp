@@ -1,18 +1,18 @@
-#include "categories/Tiwform.h"
+#include "categories/IconChooser.h"
 
 #include "categories/IconPack.h"
 #include "i18n/Language.h"
 
 namespace qv {
 
-Tiwform::Tiwform(Ui& ui, const Language& language, std::filesystem::path baseDir)
+IconChooser::IconChooser(Ui& ui, const Language& language, std::filesystem::path baseDir)
     : m_ui(ui)
     , m_language(language)
     , m_baseDir(std::move(baseDir))
 {
 }
 
-bool Tiwform::execute(IconChooserMode mode, IconChooserClient& client)
+bool IconChooser::execute(IconChooserMode mode, IconChooserClient& client)
 {
     m_mode = mode;
     m_client = &client;
@@ -25,7 +25,7 @@ bool Tiwform::execute(IconChooserMode mode, IconChooserClient& client)
     return m_confirmed;
 }
 
-void Tiwform::FormShow()
+void IconChooser::FormShow()
 {
     if (!m_packsListed) {
         m_packsListed = true;
@@ -36,13 +36,13 @@ void Tiwform::FormShow()
     loadPack();
 }
 
-void Tiwform::ipwahlChange(int index)
+void IconChooser::ipwahlChange(int index)
 {
     m_packIndex = index >= 0 && index < static_cast<int>(m_packChoices.size()) ? index : -1;
     loadPack();
 }
 
-void Tiwform::loadPack()
+void IconChooser::loadPack()
 {
     m_captions.clear();
     m_pictures.clear();
@@ -60,12 +60,12 @@ void Tiwform::loadPack()
     }
 }
 
-void Tiwform::selectIcon(int index)
+void IconChooser::selectIcon(int index)
 {
     m_selected = index >= 0 && index < static_cast<int>(m_captions.size()) ? index : -1;
 }
 
-void Tiwform::OKClick()
+void IconChooser::OKClick()
 {
     if (m_selected < 0) {
         m_ui.messageBox({"M25", m_language.message("M25")}, MsgKind::Information, MsgButtons::Ok);
@@ -78,7 +78,7 @@ void Tiwform::OKClick()
         m_client->iconChosen(m_mode, IconPicture::load(path));
 }
 
-void Tiwform::CancelClick()
+void IconChooser::CancelClick()
 {
     m_showing = false;
 }

@@ -1,6 +1,6 @@
-#include "categories/Tgfform.h"
+#include "categories/CategoryEditor.h"
 
-#include "app/TMainDaten.h"
+#include "app/ProjectFiles.h"
 #include "categories/CategoryEditorHost.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryRenameWindow.h"
@@ -44,8 +44,8 @@ std::filesystem::path ownFolderTarget(const std::filesystem::path& chosen)
 
 }  // namespace
 
-Tgfform::Tgfform(Ui& ui, const Language& language, std::filesystem::path baseDir, TMainDaten& data,
-                 Tiwform& iconChooser, CategoryEditorHost* host)
+CategoryEditor::CategoryEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, ProjectFiles& data,
+                 IconChooser& iconChooser, CategoryEditorHost* host)
     : m_ui(ui)
     , m_language(language)
     , m_baseDir(std::move(baseDir))
@@ -56,7 +56,7 @@ Tgfform::Tgfform(Ui& ui, const Language& language, std::filesystem::path baseDir
 {
 }
 
-void Tgfform::execute()
+void CategoryEditor::execute()
 {
     FormShow();
     m_showing = true;
@@ -64,23 +64,23 @@ void Tgfform::execute()
     m_showing = false;
 }
 
-void Tgfform::info(const char* key)
+void CategoryEditor::info(const char* key)
 {
     m_ui.messageBox({key, m_language.message(key)}, MsgKind::Information, MsgButtons::Ok);
 }
 
-void Tgfform::setFileCaption()
+void CategoryEditor::setFileCaption()
 {
     m_caption = m_language.text("T22") + " " + pathText(m_currentFile);
 }
 
-void Tgfform::clearEntries()
+void CategoryEditor::clearEntries()
 {
     m_entries.clear();
     m_selected = -1;
 }
 
-void Tgfform::readFile(const std::filesystem::path& file)
+void CategoryEditor::readFile(const std::filesystem::path& file)
 {
     const auto records = CategoryFile::read(file);
     const auto folder = file.parent_path();
@@ -92,7 +92,7 @@ void Tgfform::readFile(const std::filesystem::path& file)
         m_entries.push_back({r.caption, r.iconNumber, CategoryFile::iconPath(folder, r.iconNumber)});
 }
 
-void Tgfform::FormShow()
+void CategoryEditor::FormShow()
 {
     const auto projectFile = m_data.genre_file.fullPath();
     if (isFile(projectFile)) {
@@ -107,19 +107,19 @@ void Tgfform::FormShow()
     setFileCaption();
 }
 
-void Tgfform::select(int index)
+void CategoryEditor::select(int index)
 {
     m_selected = index >= 0 && index < static_cast<int>(m_entries.size()) ? index : -1;
 }
 
-int Tgfform::targetEntry() const
+int CategoryEditor::targetEntry() const
 {
     if (m_entries.empty())
         return -1;
     return m_selected >= 0 ? m_selected : 0;
 }
 
-FileDialogSpec Tgfform::dialogSpec(const std::string& filter, bool mustExist) const
+FileDialogSpec CategoryEditor::dialogSpec(const std::string& filter, bool mustExist) const
 {
     FileDialogSpec spec;
     spec.filters = {{filter, CategoryFile::kDialogPattern}};
@@ -129,7 +129,7 @@ FileDialogSpec Tgfform::dialogSpec(const std::string& filter, bool mustExist) co
     return spec;
 }
 
-bool Tgfform::writeTo(const std::filesystem::path& file)
+bool CategoryEditor::writeTo(const std::filesystem::path& file)
 {
     std::vector<CategoryFile::Source> sources;
     sources.reserve(m_entries.size());
@@ -144,7 +144,7 @@ bool Tgfform::writeTo(const std::filesystem::path& file)
     return true;
 }
 
-bool Tgfform::save()
+bool CategoryEditor::save()
 {
     if (m_currentFile.empty())
         return saveAs();
@@ -161,7 +161,7 @@ bool Tgfform::save()
     return true;
 }
 
-bool Tgfform::saveAs()
+bool CategoryEditor::saveAs()
 {
     if (m_entries.empty()) {
         info("M24");
@@ -186,7 +186,7 @@ bool Tgfform::saveAs()
     return true;
 }
 
-void Tgfform::crgfClick()
+void CategoryEditor::newClick()
 {
     m_ui.playClick();
     clearEntries();
@@ -196,7 +196,7 @@ void Tgfform::crgfClick()
     m_caption = m_language.text("T21");
 }
 
-void Tgfform::lgfClick()
+void CategoryEditor::loadClick()
 {
     m_ui.playClick();
     const auto chosen = m_ui.openFile(dialogSpec(m_openFilter, true));
@@ -210,19 +210,19 @@ void Tgfform::lgfClick()
     setFileCaption();
 }
 
-void Tgfform::sgfClick()
+void CategoryEditor::saveClick()
 {
     m_ui.playClick();
     save();
 }
 
-void Tgfform::SaveAsClick()
+void CategoryEditor::saveAsClick()
 {
     m_ui.playClick();
     saveAs();
 }
 
-void Tgfform::addClick()
+void CategoryEditor::addClick()
 {
     m_ui.playClick();
     m_focusEdit1 = false;
@@ -242,7 +242,7 @@ void Tgfform::addClick()
     m_iconChooser.execute(IconChooserMode::Add, *this);
 }
 
-void Tgfform::chanegicon1Click()
+void CategoryEditor::changeIconClick()
 {
     m_ui.playClick();
     if (m_entries.empty())
@@ -250,7 +250,7 @@ void Tgfform::chanegicon1Click()
     m_iconChooser.execute(IconChooserMode::Change, *this);
 }
 
-void Tgfform::iconChosen(IconChooserMode mode, const IconPicture& icon)
+void CategoryEditor::iconChosen(IconChooserMode mode, const IconPicture& icon)
 {
     const int picture = static_cast<int>(m_pictures.size());
     if (mode == IconChooserMode::Add) {
@@ -268,7 +268,7 @@ void Tgfform::iconChosen(IconChooserMode mode, const IconPicture& icon)
     m_modified = true;
 }
 
-void Tgfform::remove()
+void CategoryEditor::remove()
 {
     if (m_entries.empty()) {
         info("M17");
@@ -283,13 +283,13 @@ void Tgfform::remove()
     m_modified = true;
 }
 
-void Tgfform::remClick()
+void CategoryEditor::removeClick()
 {
     m_ui.playClick();
     remove();
 }
 
-void Tgfform::gupClick()
+void CategoryEditor::upClick()
 {
     m_ui.playClick();
     if (m_entries.empty()) {
@@ -309,7 +309,7 @@ void Tgfform::gupClick()
     m_modified = true;
 }
 
-void Tgfform::gdownClick()
+void CategoryEditor::downClick()
 {
     m_ui.playClick();
     if (m_entries.empty()) {
@@ -329,7 +329,7 @@ void Tgfform::gdownClick()
     m_modified = true;
 }
 
-void Tgfform::rename()
+void CategoryEditor::rename()
 {
     // Nothing to rename: no dialog that could only fail.
     if (m_entries.empty())
@@ -344,7 +344,7 @@ void Tgfform::rename()
     m_ui.showModal(window);
 }
 
-bool Tgfform::renameFromEditor(const std::string& text)
+bool CategoryEditor::renameFromEditor(const std::string& text)
 {
     const std::string caption = CategoryFile::storableCaption(text);
     if (caption.empty()) {
@@ -357,18 +357,18 @@ bool Tgfform::renameFromEditor(const std::string& text)
     return true;
 }
 
-void Tgfform::RenameItem1Click()
+void CategoryEditor::renameItemClick()
 {
     m_ui.playClick();
     rename();
 }
 
-void Tgfform::genreitemsDblClick()
+void CategoryEditor::categoryDoubleClick()
 {
     rename();
 }
 
-void Tgfform::genreitemsKeyDown(int key)
+void CategoryEditor::categoryKeyDown(int key)
 {
     if (key == kKeyDelete)
         remove();
@@ -376,7 +376,7 @@ void Tgfform::genreitemsKeyDown(int key)
         rename();
 }
 
-bool Tgfform::genreitemsEdited(int index, const std::string& text)
+bool CategoryEditor::genreitemsEdited(int index, const std::string& text)
 {
     if (index < 0 || index >= static_cast<int>(m_entries.size()))
         return false;
@@ -390,7 +390,7 @@ bool Tgfform::genreitemsEdited(int index, const std::string& text)
     return true;
 }
 
-void Tgfform::OKClick()
+void CategoryEditor::OKClick()
 {
     m_ui.playClick();
     if (m_modified) {
@@ -412,13 +412,13 @@ void Tgfform::OKClick()
     m_showing = false;
 }
 
-void Tgfform::CancelClick()
+void CategoryEditor::CancelClick()
 {
     m_ui.playClick();
     m_showing = false;
 }
 
-void Tgfform::HelpClick()
+void CategoryEditor::HelpClick()
 {
     m_ui.playClick();
     m_ui.showHelp(m_baseDir / "Help" / pathFromText(m_language.helpFileName()), kHelpTopic);

@@ -15,14 +15,14 @@ class Language;
 // below the project folder. It shows the item's Name and File Name and the
 // folders, the first selected; OK ends it with the selected folder. There is
 // no Cancel, so however the window closes, the selected folder is taken.
-class Tcheckform final : public ModalWindow {
+class CheckLocationDialog final : public ModalWindow {
 public:
     static constexpr int kHelpTopic = 2400;
     static constexpr std::string_view kSection = "Check";
 
-    Tcheckform(Ui& ui, const Language& language, std::filesystem::path baseDir);
+    CheckLocationDialog(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "Tcheckform"; }
+    std::string_view windowName() const override { return "CheckLocationDialog"; }
 
     // Before each showing.
     void prepare(std::string name, std::string fileName, std::vector<std::string> folders);
