@@ -112,6 +112,23 @@ bool MainWindowModel::runKey(std::string_view key)
     return id && run(*id);
 }
 
+bool MainWindowModel::handles(CommandId id) const
+{
+    switch (id) {
+    case CommandId::ToolBar1: case CommandId::ToolBar2: case CommandId::ToolBar3: case CommandId::ToolBar4:
+    case CommandId::ToolBar5: case CommandId::ButtonTitles: case CommandId::ButtonSizeSmall:
+    case CommandId::ButtonSizeLarge: case CommandId::ShowWelcome: case CommandId::ShowAddItemTip:
+    case CommandId::ShowBackground: case CommandId::English: case CommandId::German: case CommandId::Russian:
+    case CommandId::Spanish: case CommandId::Info: case CommandId::Help: case CommandId::FirstProject:
+    case CommandId::Exit:
+        return true;
+    default: {
+        const auto it = m_handlers.find(id);
+        return it != m_handlers.end() && it->second;
+    }
+    }
+}
+
 void MainWindowModel::dispatch(CommandId id)
 {
     // An error no command handles ends that command with an error box; the

@@ -59,6 +59,8 @@ public:
     MainWindowHooks& hooks() { return m_hooks; }
     // Registers the handler of a command that another part owns (newClick, addClick, ...).
     void setHandler(CommandId id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
+    // Whether a command reaches a handler: the frame's own or a registered one.
+    bool handles(CommandId id) const;
     // Runs a command when its menu entry is enabled; false when it is disabled.
     bool run(CommandId id);
     // A tool button: runs when the button is enabled (the settings button only drops down its menu).
@@ -104,6 +106,7 @@ public:
     CommandState& commands() { return m_commands; }
     const CommandState& commands() const { return m_commands; }
     LanguageManager& language() { return m_language; }
+    const LanguageManager& language() const { return m_language; }
     Settings& settings() { return m_settings; }
     SettingsCommands& settingsCommands() { return m_settingsCommands; }
     AboutBox& aboutBox() { return m_about; }

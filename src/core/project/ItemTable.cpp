@@ -55,13 +55,59 @@ ItemTable::ItemTable()
 
 ItemTable::ItemTable(const ItemTable& other)
 {
-    *this = other;
+    copyContentsFrom(other);
 }
 
 ItemTable& ItemTable::operator=(const ItemTable& other)
 {
     if (this == &other)
         return *this;
+    before([](ItemTableObserver& o) { o.tableAboutToBeReset(); });
+    copyContentsFrom(other);
+    after([](ItemTableObserver& o) { o.tableReset(); });
+    return *this;
+}
+
+ItemTable::ItemTable(ItemTable&& other) noexcept
+{
+    moveContentsFrom(other);
+}
+
+ItemTable& ItemTable::operator=(ItemTable&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    before([](ItemTableObserver& o) { o.tableAboutToBeReset(); });
+    moveContentsFrom(other);
+    after([](ItemTableObserver& o) { o.tableReset(); });
+    return *this;
+}
+
+void ItemTable::moveContentsFrom(ItemTable& other)
+{
+    m_rows = std::move(other.m_rows);
+    m_map = other.m_map;
+    m_words = std::move(other.m_words);
+    m_previous = std::move(other.m_previous);
+    m_languageApplied = other.m_languageApplied;
+    m_hidden = other.m_hidden;
+    m_widths = other.m_widths;
+    m_checked = other.m_checked;
+    m_gridMode = other.m_gridMode;
+    m_colour1 = other.m_colour1;
+    m_colour2 = other.m_colour2;
+    m_rowColours = std::move(other.m_rowColours);
+    m_cursorRow = other.m_cursorRow;
+    m_cursorColumn = other.m_cursorColumn;
+    m_modified = other.m_modified;
+    // A moved-from table keeps the invariant of at least two rows.
+    other.m_rows.clear();
+    other.m_rows.push_back(std::make_unique<Row>());
+    other.m_rows.push_back(std::make_unique<Row>());
+}
+
+void ItemTable::copyContentsFrom(const ItemTable& other)
+{
     std::vector<std::unique_ptr<Row>> rows;
     rows.reserve(other.m_rows.size());
     for (const auto& row : other.m_rows)
@@ -81,7 +127,73 @@ ItemTable& ItemTable::operator=(const ItemTable& other)
     m_cursorRow = other.m_cursorRow;
     m_cursorColumn = other.m_cursorColumn;
     m_modified = other.m_modified;
-    return *this;
+}
+
+void ItemTable::addObserver(ItemTableObserver* observer)
+{
+    if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void ItemTable::removeObserver(ItemTableObserver* observer)
+{
+    std::erase(m_observers, observer);
+}
+
+template <class Fn>
+void ItemTable::before(Fn fn)
+{
+    if (m_batchDepth > 0) {
+        if (!m_batchAnnounced) {
+            m_batchAnnounced = true;
+            for (ItemTableObserver* o : m_observers)
+                o->tableAboutToBeReset();
+        }
+        return;
+    }
+    for (ItemTableObserver* o : m_observers)
+        fn(*o);
+}
+
+template <class Fn>
+void ItemTable::after(Fn fn)
+{
+    if (m_batchDepth > 0) {
+        // Changes without a "before" of their own still make the batch a reset.
+        if (!m_batchAnnounced) {
+            m_batchAnnounced = true;
+            for (ItemTableObserver* o : m_observers)
+                o->tableAboutToBeReset();
+        }
+        return;
+    }
+    for (ItemTableObserver* o : m_observers)
+        fn(*o);
+}
+
+template <class Fn>
+void ItemTable::notify(Fn fn)
+{
+    // Layout, colours, cursor and the modified flag need no "before"; a reset
+    // already announced covers them.
+    if (m_batchDepth > 0 && m_batchAnnounced)
+        return;
+    for (ItemTableObserver* o : m_observers)
+        fn(*o);
+}
+
+ItemTable::Batch::~Batch()
+{
+    m_table.endBatch();
+}
+
+void ItemTable::endBatch()
+{
+    if (--m_batchDepth > 0 || !m_batchAnnounced)
+        return;
+    m_batchAnnounced = false;
+    for (ItemTableObserver* o : m_observers)
+        o->tableReset();
 }
 
 std::string_view ItemTable::englishName(int field)
@@ -119,32 +231,47 @@ const std::string& ItemTable::cell(int row, int column) const
 
 void ItemTable::setCell(int row, int column, std::string text)
 {
-    (*m_rows.at(static_cast<std::size_t>(row)))[static_cast<std::size_t>(checkedColumn(column))] = std::move(text);
+    std::string& target = (*m_rows.at(static_cast<std::size_t>(row)))[static_cast<std::size_t>(checkedColumn(column))];
+    if (target == text)
+        return;
+    // Inside a batch the reset has to be announced before the first change.
+    if (m_batchDepth > 0)
+        before([](ItemTableObserver&) {});
+    target = std::move(text);
+    if (row == 0)
+        after([](ItemTableObserver& o) { o.headingsChanged(); });
+    else
+        after([row, column](ItemTableObserver& o) { o.cellsChanged(row, row, column, column); });
 }
 
 void ItemTable::setRowCount(int count)
 {
-    const auto n = static_cast<std::size_t>(std::max(2, count));
-    if (n < m_rows.size()) {
-        m_rows.resize(n);
-    } else {
-        m_rows.reserve(n);
-        while (m_rows.size() < n)
+    const int old = rowCount();
+    const int n = std::max(2, count);
+    if (n < old) {
+        before([n, old](ItemTableObserver& o) { o.rowsAboutToBeRemoved(n, old - 1); });
+        m_rows.resize(static_cast<std::size_t>(n));
+        after([n, old](ItemTableObserver& o) { o.rowsRemoved(n, old - 1); });
+    } else if (n > old) {
+        before([n, old](ItemTableObserver& o) { o.rowsAboutToBeInserted(old, n - 1); });
+        m_rows.reserve(static_cast<std::size_t>(n));
+        while (m_rows.size() < static_cast<std::size_t>(n))
             m_rows.push_back(std::make_unique<Row>());
+        after([n, old](ItemTableObserver& o) { o.rowsInserted(old, n - 1); });
     }
     setCurrentRow(m_cursorRow);
 }
 
 int ItemTable::appendRow()
 {
-    m_rows.push_back(std::make_unique<Row>());
+    setRowCount(rowCount() + 1);
     return rowCount() - 1;
 }
 
 void ItemTable::clearRow1()
 {
     for (int c = 1; c < kColumns; ++c)
-        (*m_rows[1])[static_cast<std::size_t>(c)].clear();
+        setCell(1, c, {});
 }
 
 bool ItemTable::isEmptyRow(int row) const
@@ -225,6 +352,7 @@ void ItemTable::applyStartHeadings(const Language& language, const std::array<st
     recomputeColumnMap();
     m_previous = m_words;
     m_languageApplied = true;
+    after([](ItemTableObserver& o) { o.headingsChanged(); });
 }
 
 void ItemTable::changeLanguage(const Language& language)
@@ -251,6 +379,7 @@ void ItemTable::changeLanguage(const Language& language)
     recomputeColumnMap();
     m_previous = m_words;
     m_languageApplied = true;
+    after([](ItemTableObserver& o) { o.headingsChanged(); });
 }
 
 std::string ItemTable::englishNameOfHeading(int column) const
@@ -269,16 +398,18 @@ std::string ItemTable::englishNameOfHeading(int column) const
 
 void ItemTable::normaliseYesNo()
 {
+    // One batch: a load of many rows announces one reset, not a change per cell.
+    const Batch batch(*this);
     for (const int field : {FieldCopy, FieldExecute}) {
-        const auto column = static_cast<std::size_t>(m_map[static_cast<std::size_t>(field)]);
-        for (std::size_t r = 1; r < m_rows.size(); ++r) {
-            std::string& value = (*m_rows[r])[column];
+        const int column = m_map[static_cast<std::size_t>(field)];
+        for (int r = 1; r < rowCount(); ++r) {
+            const std::string& value = cell(r, column);
             // The current words are compared ignoring ASCII case as well, so a
             // yes word with capitals (German "Ja") survives its own normalisation.
             if (isAnyYesWord(value) || iequals(value, m_words.yes))
-                value = m_words.yes;
+                setCell(r, column, m_words.yes);
             else if (value != m_words.no)
-                value = m_words.no;
+                setCell(r, column, m_words.no);
         }
     }
 }
@@ -286,6 +417,19 @@ void ItemTable::normaliseYesNo()
 void ItemTable::setHidden(int column, bool hidden)
 {
     m_hidden[static_cast<std::size_t>(checkedColumn(column))] = hidden;
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
+}
+
+void ItemTable::setWidth(int column, int w)
+{
+    m_widths[static_cast<std::size_t>(checkedColumn(column))] = w;
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
+}
+
+void ItemTable::setGridMode(int mode)
+{
+    m_gridMode = mode;
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
 }
 
 bool ItemTable::anyFieldColumnHidden() const
@@ -323,6 +467,7 @@ void ItemTable::moveColumn(int from, int to)
         else
             std::rotate(arr.begin() + to, arr.begin() + from, arr.begin() + from + 1);
     };
+    before([from, to](ItemTableObserver& o) { o.columnAboutToBeMoved(from, to); });
     for (auto& row : m_rows)
         rotate(*row);
     rotate(m_hidden);
@@ -334,6 +479,7 @@ void ItemTable::moveColumn(int from, int to)
     else if (to < from && m_cursorColumn >= to && m_cursorColumn < from)
         ++m_cursorColumn;
     recomputeColumnMap();
+    after([from, to](ItemTableObserver& o) { o.columnMoved(from, to); });
 }
 
 void ItemTable::setFieldShown(int field, bool shown)
@@ -342,6 +488,7 @@ void ItemTable::setFieldShown(int field, bool shown)
     // An unmapped field would name column 0, the fixed column, which stays.
     if (const int c = m_map[static_cast<std::size_t>(field)])
         m_hidden[static_cast<std::size_t>(c)] = !shown;
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
 }
 
 void ItemTable::toggleGridColumn(int field)
@@ -367,6 +514,7 @@ void ItemTable::applyGridLayout(const GridLayout& layout)
         if (!m_hidden[static_cast<std::size_t>(c)])
             m_widths[static_cast<std::size_t>(c)] = layout.widths[static_cast<std::size_t>(c)];
     }
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
 }
 
 void ItemTable::restoreGridSettings(const GridLayout& layout)
@@ -387,6 +535,7 @@ void ItemTable::autoGridSize(const TextMeasure& measure)
             widest = std::max(widest, measure((*m_rows[r])[static_cast<std::size_t>(c)], r == 0));
         m_widths[static_cast<std::size_t>(c)] = widest + 10;
     }
+    notify([](ItemTableObserver& o) { o.columnLayoutChanged(); });
 }
 
 void ItemTable::moveRow(int from, int to)
@@ -394,28 +543,39 @@ void ItemTable::moveRow(int from, int to)
     const int last = rowCount() - 1;
     if (from < 1 || from > last || to < 1 || to > last || from == to)
         return;
+    before([from, to](ItemTableObserver& o) { o.rowAboutToBeMoved(from, to); });
     if (from < to)
         std::rotate(m_rows.begin() + from, m_rows.begin() + from + 1, m_rows.begin() + to + 1);
     else
         std::rotate(m_rows.begin() + to, m_rows.begin() + from, m_rows.begin() + from + 1);
+    after([from, to](ItemTableObserver& o) { o.rowMoved(from, to); });
     if (m_cursorRow == from)
-        m_cursorRow = to;
+        setCurrentRow(to);
     refreshCategoryColouring();
 }
 
 void ItemTable::reorderItemRows(std::span<const std::uint32_t> order)
 {
-    assert(order.size() + 1 == m_rows.size());
+    // The order is checked whole before a row moves: a short order would drop
+    // rows and a repeated index would leave an empty slot behind.
+    const std::size_t items = m_rows.size() - 1;
+    if (order.size() != items)
+        throw std::invalid_argument("item row order has " + std::to_string(order.size()) + " entries for " +
+                                    std::to_string(items) + " rows");
+    std::vector<bool> seen(items, false);
+    for (const std::uint32_t i : order) {
+        if (i >= items || seen[i])
+            throw std::invalid_argument("item row order is no permutation of the rows");
+        seen[i] = true;
+    }
+    before([](ItemTableObserver& o) { o.tableAboutToBeReset(); });
     std::vector<std::unique_ptr<Row>> rows;
     rows.reserve(m_rows.size());
     rows.push_back(std::move(m_rows[0]));
-    for (const std::uint32_t i : order) {
-        std::unique_ptr<Row>& row = m_rows.at(i + 1);
-        if (!row)
-            throw std::invalid_argument("item row order names a row twice");
-        rows.push_back(std::move(row));
-    }
+    for (const std::uint32_t i : order)
+        rows.push_back(std::move(m_rows[i + 1]));
     m_rows = std::move(rows);
+    after([](ItemTableObserver& o) { o.tableReset(); });
 }
 
 void ItemTable::removeCurrentRow()
@@ -424,6 +584,8 @@ void ItemTable::removeCurrentRow()
         clearRow1();
     } else {
         // Only the twelve field cells move up; column 0 keeps its place.
+        const int removed = m_cursorRow;
+        before([removed](ItemTableObserver& o) { o.rowsAboutToBeRemoved(removed, removed); });
         const auto r = static_cast<std::size_t>(m_cursorRow);
         const bool column0Used = std::any_of(m_rows.begin() + static_cast<std::ptrdiff_t>(r), m_rows.end(),
                                              [](const auto& row) { return !(*row)[0].empty(); });
@@ -437,9 +599,10 @@ void ItemTable::removeCurrentRow()
             for (std::size_t i = r; i < m_rows.size(); ++i)
                 (*m_rows[i])[0] = std::move(fixed[i - r]);
         }
+        after([removed](ItemTableObserver& o) { o.rowsRemoved(removed, removed); });
         setCurrentRow(m_cursorRow);
     }
-    m_modified = true;
+    setModified(true);
     refreshCategoryColouring();
 }
 
@@ -460,6 +623,7 @@ void ItemTable::refreshCategoryColouring()
         else
             m_rowColours[r] = m_rowColours[r - 1] == m_colour1 ? m_colour2 : m_colour1;
     }
+    notify([](ItemTableObserver& o) { o.coloursChanged(); });
 }
 
 ColourValue ItemTable::rowColour(int row) const
@@ -471,7 +635,11 @@ ColourValue ItemTable::rowColour(int row) const
 
 void ItemTable::setCurrentRow(int row)
 {
-    m_cursorRow = std::clamp(row, 1, rowCount() - 1);
+    const int clamped = std::clamp(row, 1, rowCount() - 1);
+    if (clamped == m_cursorRow)
+        return;
+    m_cursorRow = clamped;
+    notify([this](ItemTableObserver& o) { o.cursorChanged(m_cursorRow, m_cursorColumn); });
 }
 
 void ItemTable::setCursor(int row, int displayColumn)
@@ -481,13 +649,26 @@ void ItemTable::setCursor(int row, int displayColumn)
 
 void ItemTable::setCursorReal(int row, int column)
 {
+    const int c = checkedColumn(column);
+    const bool columnChanged = c != m_cursorColumn;
+    m_cursorColumn = c;
+    const int oldRow = m_cursorRow;
     setCurrentRow(row);
-    m_cursorColumn = checkedColumn(column);
+    if (columnChanged && oldRow == m_cursorRow)
+        notify([this](ItemTableObserver& o) { o.cursorChanged(m_cursorRow, m_cursorColumn); });
 }
 
 void ItemTable::moveCursorToField(int field)
 {
-    m_cursorColumn = m_map[static_cast<std::size_t>(checkedField(field))];
+    setCursorReal(m_cursorRow, m_map[static_cast<std::size_t>(checkedField(field))]);
+}
+
+void ItemTable::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    notify([modified](ItemTableObserver& o) { o.modifiedChanged(modified); });
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/ItemFields.h"
+#include "project/ItemTableObserver.h"
 #include "util/Colour.h"
 
 #include <array>
@@ -48,9 +49,26 @@ public:
     ItemTable();
     ItemTable(const ItemTable& other);
     ItemTable& operator=(const ItemTable& other);
-    ItemTable(ItemTable&&) noexcept = default;
-    ItemTable& operator=(ItemTable&&) noexcept = default;
+    // Observers stay with the object: assigning announces a reset to them.
+    ItemTable(ItemTable&& other) noexcept;
+    ItemTable& operator=(ItemTable&& other) noexcept;
     ~ItemTable() = default;
+
+    // --- Change notification -------------------------------------------------
+    void addObserver(ItemTableObserver* observer);
+    void removeObserver(ItemTableObserver* observer);
+    // Everything changed while a batch is open (a load, a sort, a language
+    // change) reaches the observers as one reset: announced before the first
+    // change, completed when the outermost batch ends. Batches nest.
+    class Batch final {
+    public:
+        explicit Batch(ItemTable& table) : m_table(table) { ++m_table.m_batchDepth; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+    private:
+        ItemTable& m_table;
+    };
 
     // English names of fields 1..12: the settings file's vocabulary for the column order.
     static std::string_view englishName(int field);
@@ -114,7 +132,7 @@ public:
     int displayToReal(int a) const;
     int realToDisplay(int column) const;
     int width(int column) const { return m_widths[checkedColumn(column)]; }
-    void setWidth(int column, int w) { m_widths[checkedColumn(column)] = w; }
+    void setWidth(int column, int w);
     // Moves a field column (1..12) to another place; cells, width and
     // visibility go with it and the map is recomputed. Not a modification.
     void moveColumn(int from, int to);
@@ -131,7 +149,7 @@ public:
     void autoGridSize(const TextMeasure& measure);
 
     int gridMode() const { return m_gridMode; }
-    void setGridMode(int mode) { m_gridMode = mode; }
+    void setGridMode(int mode);
     bool columnsCanBeDragged() const { return m_gridMode == GridModeColumnMove || !isKnownGridMode(); }
     bool headingClickSorts() const { return m_gridMode == GridModeQuickSort || !isKnownGridMode(); }
 
@@ -163,7 +181,7 @@ public:
 
     // --- Modified flag -------------------------------------------------------
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    void setModified(bool modified);
 
 private:
     struct Words {
@@ -172,6 +190,16 @@ private:
         std::string no;
         std::string jump;
     };
+
+    friend class Batch;
+    // Calls fn on every observer, or, inside a batch, announces the batch's
+    // reset once and swallows the rest.
+    template <class Fn> void before(Fn fn);
+    template <class Fn> void after(Fn fn);
+    template <class Fn> void notify(Fn fn);
+    void endBatch();
+    void copyContentsFrom(const ItemTable& other);
+    void moveContentsFrom(ItemTable& other);
 
     static int checkedField(int field);
     static int checkedColumn(int column);
@@ -202,6 +230,10 @@ private:
     int m_cursorRow = 1;
     int m_cursorColumn = 1;
     bool m_modified = false;
+
+    std::vector<ItemTableObserver*> m_observers;
+    int m_batchDepth = 0;
+    bool m_batchAnnounced = false;
 };
 
 }  // namespace qv

@@ -250,6 +250,7 @@ void ProjectSession::reReadThroughWorkingCopy()
     // The bytes just written are the working copy's content; reading them
     // here spares a second trip through the disk and works without one.
     const ProjectFileContents contents = decodeProjectFile(bytes, m_categories.captions());
+    const ItemTable::Batch batch(m_table);  // a view sees the new rows as one reset
     fillTable(contents.items);
     afterRowsReplaced();
 }
@@ -355,6 +356,7 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
     m_data.menudesign_file.assign(*designPath);
     m_data.genre_file.assign(*categoryPath);
     m_categories = std::move(categories);
+    const ItemTable::Batch batch(m_table);  // a view sees the new rows as one reset
     fillTable(contents.items);
     setCdName(contents.header.cdName);
     setProjectFolder(contents.header.projectFolder);

@@ -1,0 +1,153 @@
+#include "application/Application.h"
+
+#include "design/FontCatalogue.h"
+#include "design/FontRegistrar.h"
+#include "project/ProjectReaders.h"
+#include "project/TableSettings.h"
+
+namespace qv {
+
+namespace {
+
+template <class T, class Base>
+std::unique_ptr<Base> ownUnless(Base* given)
+{
+    return given ? nullptr : std::make_unique<T>();
+}
+
+}  // namespace
+
+Application::Application(std::filesystem::path baseDir, Ui& ui, ApplicationServices services)
+    : m_baseDir(std::move(baseDir))
+    , m_ui(ui)
+    , m_ownFonts(services.fonts ? nullptr : std::make_unique<FontconfigCatalogue>())
+    , m_ownRegistrar(ownUnless<FontconfigRegistrar>(services.fontRegistrar))
+    , m_ownOffice(ownUnless<NoOfficeAdapter>(services.office))
+    , m_frame(m_baseDir, m_files, ui)
+    , m_fonts(services.fonts ? *services.fonts : *m_ownFonts,
+              services.fontRegistrar ? *services.fontRegistrar : *m_ownRegistrar)
+    , m_design(m_files, m_fonts)
+    , m_session(m_baseDir, m_files, m_table, m_categories, m_design, ui, m_frame.language().current(),
+                standardProjectReaders())
+    , m_tableCommands(m_table, ui, m_frame.language().current())
+    , m_iconChooser(ui, m_frame.language().current(), m_baseDir)
+    , m_categoryEditor(ui, m_frame.language().current(), m_baseDir, m_files, m_iconChooser, &m_session)
+    , m_designEditor(ui, m_frame.language().current(), m_baseDir, m_design, *this)
+    , m_check(m_table, ui, m_frame.language().current(), m_baseDir)
+    , m_recording(ui, m_frame.language().current(), m_baseDir)
+    , m_export(m_table, ui, services.office ? *services.office : *m_ownOffice)
+    , m_build(ui, m_frame.language().current())
+{
+    wireFrame();
+    wireCommands();
+}
+
+Application::~Application() = default;
+
+void Application::start()
+{
+    m_frame.create();
+    m_frame.firstShow();
+}
+
+void Application::wireFrame()
+{
+    // The table follows the language and the settings file through the
+    // frame: headings at start, translations from the menu, the grid layout
+    // both ways.
+    auto& h = m_frame.hooks();
+    h.headingsFromSettings = [this](const Language&, const std::array<std::string, kGridFields>& names) {
+        m_tableCommands.languageAppliedAtStart(names);
+    };
+    h.translateHeadings = [this](const Language&, const Language&) {
+        m_tableCommands.languageChosenFromMenu(false);
+    };
+    h.normaliseYesNo = [this] { m_table.normaliseYesNo(); };
+    h.prepareTable = [this] {
+        m_table.setRowCount(2);
+        m_table.clearRow1();
+    };
+    h.applyGrid = [this](const GridSettings& g) { applyGridSettings(m_table, g); };
+    h.fillGrid = [this](GridSettings& g) { fillGridSettings(m_table, g); };
+    m_session.attachFrame(m_frame);
+    m_session.hooks().categoryEditor = [this] { m_categoryEditor.execute(); };
+    m_session.hooks().designEditor = [this] { m_designEditor.execute(); };
+}
+
+bool Application::commandAvailable(CommandId id)
+{
+    switch (id) {
+    case CommandId::Wizard:
+    case CommandId::AddFile:
+    case CommandId::AddFolder:
+    case CommandId::AddJump:
+    case CommandId::AddUrl:
+    case CommandId::InfoFile:
+    case CommandId::Screenshot:
+        return false;
+    case CommandId::New:
+    case CommandId::EditProject:
+        return false;  // the project dialog comes with the set-up windows
+    default:
+        return true;
+    }
+}
+
+void Application::wireCommands()
+{
+    using C = CommandId;
+    m_frame.setHandler(C::Check, [this] { m_check.checkClick(m_session.projectFolder()); });
+    m_frame.setHandler(C::Build, [this] { buildClick(); });
+    m_frame.setHandler(C::Record, [this] { recordClick(); });
+    m_frame.setHandler(C::ExportAscii, [this] { m_export.exportAsciiClick(); });
+    m_frame.setHandler(C::ExportCsv, [this] { m_export.exportCsvClick(); });
+    m_frame.setHandler(C::ExportWord, [this] { m_export.exportWordClick(); });
+    m_frame.setHandler(C::ExportExcel, [this] { m_export.exportExcelClick(); });
+    m_frame.setHandler(C::ExportHtml, [this] { m_export.exportHtmlClick(); });
+    m_frame.setHandler(C::Remove, [this] { m_tableCommands.removeClick(); });
+    m_frame.setHandler(C::Sort, [this] { m_tableCommands.sortClick(); });
+    m_frame.setHandler(C::Find, [this] { m_tableCommands.findClick(); });
+    m_frame.setHandler(C::FindNext, [this] { m_tableCommands.findNextClick(); });
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto id = static_cast<CommandId>(i);
+        if (!commandAvailable(id))
+            m_frame.setHandler(id, [this] { notAvailable(); });
+    }
+}
+
+void Application::notAvailable()
+{
+    m_ui.playClick();
+    m_ui.messageBox({std::string(), "This command is not available in this version yet."}, MsgKind::Information,
+                    MsgButtons::Ok);
+}
+
+void Application::buildClick()
+{
+    m_build.buildClick(BuildInput::fromSession(m_session));
+}
+
+void Application::recordClick()
+{
+    m_ui.playClick();
+    m_recording.setProject(m_session.projectFolder(), m_session.cdName());
+    m_recording.setBuildCommand([this] { buildClick(); });
+    m_recording.FormShow();
+    m_ui.showModal(m_recording);
+}
+
+ChosenItemPanel Application::chosenItemPanel() const
+{
+    return m_tableCommands.chosenItemPanel(m_frame.projectOpen() ? std::filesystem::path(m_session.projectFolder())
+                                                                  : std::filesystem::path());
+}
+
+void Application::showPicturePreview(const std::filesystem::path& picture)
+{
+    if (m_picturePreview)
+        m_picturePreview(picture);
+    else
+        m_ui.shellOpen(picture.string());
+}
+
+}  // namespace qv

@@ -1,0 +1,166 @@
+// The program as one object: every command reaches a handler, the table
+// follows the language and the settings, and a project opened through it can
+// be built, checked, exported and sorted from the commands.
+#include "application/Application.h"
+
+#include "app/CommandTable.h"
+#include "app/FileReference.h"
+#include "design/FontCatalogue.h"
+#include "design/FontRegistrar.h"
+#include "profile/ProfileFile.h"
+#include "project/ProjectFile.h"
+
+#include "FakeUi.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace qv;
+using qv::test::FakeUi;
+using qv::test::TempDir;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path shippedAssets()
+{
+    const char* env = std::getenv("QUENVAR_ASSETS");
+    return env ? fs::path(env) : fs::path();
+}
+
+class NoFonts final : public FontRegistrar {
+public:
+    bool addFont(const fs::path&) override { return true; }
+    void removeFont(const fs::path&) override {}
+};
+
+// A base directory with the shipped language files, categories and design,
+// and a project of three items in a project folder of its own.
+struct AppFixture {
+    TempDir dir;
+    fs::path base = dir.path() / "base";
+    fs::path folder = dir.path() / "cd";
+    fs::path project = dir.path() / "cd.qvp";
+    FakeUi ui;
+    FolderFontCatalogue fonts{dir.path() / "nofonts"};
+    NoFonts registrar;
+    std::unique_ptr<Application> app;
+
+    AppFixture()
+    {
+        fs::copy(shippedAssets(), base, fs::copy_options::recursive);
+        fs::create_directories(folder / "Tools");
+        test::writeFile(folder / "Tools" / "tool.exe", "MZ");
+        test::writeFile(folder / "readme.txt", "hello");
+        ProjectHeader header;
+        header.cdName = "Test CD";
+        header.projectFolder = folder.string() + "/";
+        FileReference cat;
+        cat.assign(base / "Files" / "Standard.qvc");
+        FileReference design;
+        design.assign(base / "Files" / "Standard.qvd");
+        header.setCategoryFile(cat);
+        header.setDesignFile(design);
+        const std::vector<std::string> categories = {"Programs", "Games", "Tools", "Documents", "Multimedia", "Internet"};
+        std::vector<ItemFieldTexts> items(3);
+        items[0] = {"Zeta tool", "tool.exe", "\\Tools\\", "", "1", "1", "a tool", "Tools", "yes", folder.string() + "/Tools/", "", "yes"};
+        items[1] = {"Alpha readme", "readme.txt", "\\", "", "1", "1", "read me", "Documents", "yes", folder.string() + "/", "", "no"};
+        items[2] = {"Beta gone", "gone.txt", "\\", "", "1", "1", "lost", "Documents", "no", folder.string() + "/", "", "no"};
+        writeProjectFile(project, header, items, categories, YesNoWords{});
+        app = std::make_unique<Application>(base, ui, ApplicationServices{&fonts, &registrar, nullptr});
+    }
+};
+
+}  // namespace
+
+TEST(Application, EveryCommandReachesAHandler)
+{
+    AppFixture f;
+    for (const Command& c : mainWindowCommands())
+        EXPECT_TRUE(f.app->frame().handles(c.id)) << c.entry;
+}
+
+TEST(Application, CommandsWithoutAWindowSayOnlyThatTheyAreNotAvailable)
+{
+    AppFixture f;
+    f.app->start();
+    f.app->frame().commands().enableProjectCommands();
+    for (const Command& c : mainWindowCommands()) {
+        if (Application::commandAvailable(c.id))
+            continue;
+        f.ui.messages.clear();
+        EXPECT_TRUE(f.app->run(c.id)) << c.entry;
+        ASSERT_EQ(f.ui.messages.size(), 1u) << c.entry;
+        EXPECT_EQ(f.ui.messages[0].kind, MsgKind::Information);
+    }
+}
+
+TEST(Application, StartGivesTheTableItsHeadingsAndOnlyTheProgramCommands)
+{
+    AppFixture f;
+    f.app->start();
+    EXPECT_EQ(f.app->table().rowCount(), 2);
+    EXPECT_EQ(f.app->table().heading(f.app->table().columnOf(FieldName)), f.app->language().fieldTitle(FieldName));
+    EXPECT_FALSE(f.app->run(CommandId::Build));
+    EXPECT_TRUE(f.app->frame().commands().menuEnabled(CommandId::Open));
+}
+
+TEST(Application, AnOpenedProjectIsSortedBuiltCheckedAndExportedThroughItsCommands)
+{
+    AppFixture f;
+    f.app->start();
+    f.ui.fileAnswers.push_back(f.project);
+    ASSERT_TRUE(f.app->run(CommandId::Open));
+    ItemTable& table = f.app->table();
+    ASSERT_EQ(table.rowCount(), 4);
+    EXPECT_TRUE(f.app->frame().commands().menuEnabled(CommandId::Build));
+    EXPECT_NE(f.app->frame().title().find("Test CD"), std::string::npos);
+
+    f.app->run(CommandId::Sort);
+    EXPECT_EQ(table.read(FieldName, 1), "Alpha readme");
+    EXPECT_TRUE(f.app->session().modified());
+
+    const fs::path out = f.dir.path() / "out";
+    fs::create_directories(out);
+    f.ui.folderAnswers.push_back(out);
+    f.ui.messageAnswers.push_back(MsgResult::No);  // don't start the menu
+    f.app->run(CommandId::Build);
+    EXPECT_TRUE(fs::exists(out / "CFG" / "members.cfg"));
+    EXPECT_TRUE(fs::exists(out / "autorun.inf"));
+
+    const fs::path listFile = f.dir.path() / "list.cvs";
+    f.ui.fileAnswers.push_back(listFile);
+    f.app->run(CommandId::ExportCsv);
+    EXPECT_TRUE(fs::exists(listFile));
+
+    f.app->run(CommandId::Check);
+    EXPECT_EQ(table.rowCount(), 3) << "the item whose file is gone is removed";
+}
+
+TEST(Application, HeadingsAndGridTravelThroughLanguageTableAndSettings)
+{
+    AppFixture f;
+    ProfileFile settings(f.base / "quenvar.dat");
+    settings.writeInteger("settings", "language", 2);
+    settings.writeString("settings", "grid_mode", "1");
+    settings.writeString("settings", "state_grid_4", "hidden");
+    settings.writeString("settings", "celld_1", "File Name");
+    settings.writeString("settings", "celld_2", "Name");
+    f.app->start();
+    ItemTable& table = f.app->table();
+    EXPECT_EQ(table.columnOf(FieldName), 2);
+    EXPECT_EQ(table.heading(2), f.app->language().fieldTitle(FieldName));
+    EXPECT_EQ(f.app->language().number(), 2);
+    EXPECT_TRUE(table.isHidden(table.columnOf(FieldSerial)));
+
+    f.app->run(CommandId::English);
+    EXPECT_EQ(table.heading(1), "File Name");
+    f.app->frame().close();
+    const ProfileFile saved(f.base / "quenvar.dat");
+    EXPECT_EQ(saved.readInteger("settings", "language", 0), 1);
+    EXPECT_EQ(saved.readString("settings", "celld_1", ""), "File Name");
+    EXPECT_EQ(saved.readString("settings", "state_grid_4", ""), "hidden");
+}
