@@ -6,6 +6,7 @@
 #include "i18n/Settings.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
+#include "util/Text.h"
 
 #include <algorithm>
 #include <optional>
@@ -76,8 +77,10 @@ void printHelp(std::ostream& out)
 {
     out << kProgramName << " - " << kVersionLine << "\n"
         << "Authoring tool for autostart menus on data CDs.\n\n"
-        << "Usage: Tovald [--base DIR] [--language N] [COMMAND ...]\n\n"
-        << "Without a command the program window opens.\n\n"
+        << "Usage: Tovald [--base DIR] [--language N] [COMMAND ... | PROJECT.qvp]\n"
+        << "       Tovald [--base DIR] [--language N] --screenshot WINDOW FILE.png | --screenshot --list\n\n"
+        << "Without a command the program window opens (with PROJECT.qvp loaded when one is named).\n"
+        << "--screenshot renders a window off-screen with the demo project loaded and exits.\n\n"
         << "Commands:\n";
     for (const auto& c : commands())
         out << "  " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
@@ -104,10 +107,13 @@ int usageError(std::ostream& err, const std::string& text)
 
 }  // namespace
 
-int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const char* argv0)
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const char* argv0,
+        const WindowStarter& window)
 {
     std::optional<std::filesystem::path> base;
     std::optional<int> languageNumber;
+    WindowRequest request;
+    bool screenshot = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -125,6 +131,19 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             out << kVersionLine << "\n";
             return kOk;
         }
+        if (a == "--screenshot") {
+            screenshot = true;
+            if (i + 1 < args.size() && args[i + 1] == "--list") {
+                request.listWindows = true;
+                ++i;
+                continue;
+            }
+            if (i + 2 >= args.size())
+                return usageError(err, "--screenshot needs a window name and a PNG file (or --list).");
+            request.screenshotWindow = args[++i];
+            request.screenshotFile = pathFromText(args[++i]);
+            continue;
+        }
         if (a == "--base" || a == "--language") {
             if (i + 1 >= args.size())
                 return usageError(err, a + " needs a value.");
@@ -141,9 +160,21 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         }
         break;
     }
-    if (i >= args.size()) {
-        err << "The program window is not part of this build; see Tovald --help for the commands.\n";
-        return kUsage;
+    // A project file opens in the window; any other word must be a command.
+    const bool projectNamed = i + 1 == args.size() && !findCommand(args[i]) &&
+                              iequals(pathFromText(args[i]).extension().string(), ".qvp");
+    if (i >= args.size() || projectNamed || screenshot) {
+        if (!window) {
+            err << "The program window is not part of this build; see Tovald --help for the commands.\n";
+            return kUsage;
+        }
+        if (i + 1 < args.size() || (i < args.size() && !projectNamed))
+            return usageError(err, "A command can't be combined with --screenshot.");
+        request.baseDir = resolveBaseDirectory(argv0, base);
+        request.language = languageNumber;
+        if (projectNamed)
+            request.project = pathFromText(args[i]);
+        return window(request);
     }
 
     const Command* command = findCommand(args[i]);

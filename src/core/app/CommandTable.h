@@ -36,7 +36,25 @@ struct Command {
     Enabling enabling;
     // The tool button whose enabled state the entry copies when the menu is synced.
     std::optional<ToolButton> followsButton;
+    // The menu entry's caption in the language file's Main section.
+    std::string_view captionKey;
 };
+
+// The Main section keys of the menus and submenus that the command table's
+// entries name ("Project Control", "Export", "Settings", ...); "" for none.
+std::string_view menuTitleKey(std::string_view englishTitle);
+
+// The Settings submenu's grid entries, which work on the item table.
+enum class GridMenuEntry {
+    GridMode, GridModeNone, GridModeColumnMove, GridModeQuickSort, RestoreGridSettings, AutoGridSize,
+    ShowGridColumn, ShowAllColumns, GridColors, GridColor1, GridColor2,
+};
+struct GridMenuText {
+    GridMenuEntry entry;
+    std::string_view english;
+    std::string_view key;
+};
+std::span<const GridMenuText> gridMenuTexts();
 
 std::span<const Command> mainWindowCommands();
 const Command& command(CommandId id);

@@ -53,6 +53,21 @@ inline constexpr std::array<int, kToolButtons> kCaptionedButtonWidths{
 // The five tool bars, numbered as the settings file numbers them.
 enum class ToolBar { ProjectControls = 1, EnvironmentControls, VlxControls, ItemControls, ChosenItemControls };
 
+// The tool bar a button sits on: the buttons are numbered bar by bar.
+constexpr ToolBar toolBarOf(ToolButton b)
+{
+    const int i = toolButtonIndex(b);
+    if (i <= toolButtonIndex(ToolButton::Build))
+        return ToolBar::ProjectControls;
+    if (i <= toolButtonIndex(ToolButton::MenuDesign))
+        return ToolBar::EnvironmentControls;
+    if (i <= toolButtonIndex(ToolButton::Exit))
+        return ToolBar::VlxControls;
+    if (i <= toolButtonIndex(ToolButton::AddUrl))
+        return ToolBar::ItemControls;
+    return ToolBar::ChosenItemControls;
+}
+
 inline constexpr std::array<std::string_view, 5> kToolBarHints{
     "Project Controls", "Environment Controls", "Vlx Controls", "Item Controls", "Chosen Item Controls"};
 
