@@ -217,10 +217,12 @@ QIcon MainWindow::buttonIcon(ToolButton b) const
     const QImage strip(QString::fromStdString(m_app.frame().settingsCommands().picture(m_app.baseDir(), b).string()));
     if (!strip.isNull() && strip.width() >= 3) {
         const int w = strip.width() / 3;
+        const bool alpha = strip.hasAlphaChannel();
         QImage normal = strip.copy(0, 0, w, strip.height()).convertToFormat(QImage::Format_ARGB32);
-        // The bottom-left pixel's colour is the transparent one, as in the bitmaps' own convention.
+        // Pictures without an alpha channel take their bottom-left pixel's
+        // colour as the transparent one, as tool bar bitmaps usually do.
         const QRgb key = normal.pixel(0, normal.height() - 1);
-        for (int y = 0; y < normal.height(); ++y)
+        for (int y = 0; y < normal.height() && !alpha; ++y)
             for (int x = 0; x < normal.width(); ++x)
                 if (normal.pixel(x, y) == key)
                     normal.setPixel(x, y, qRgba(0, 0, 0, 0));
