@@ -46,6 +46,7 @@ Application::~Application() = default;
 
 void Application::start()
 {
+    m_sizeColumnsOnFirstLoad = !std::filesystem::exists(settingsFile(m_baseDir));
     m_frame.create();
     m_frame.firstShow();
 }
@@ -72,6 +73,12 @@ void Application::wireFrame()
     m_session.attachFrame(m_frame);
     m_session.hooks().categoryEditor = [this] { m_categoryEditor.execute(); };
     m_session.hooks().designEditor = [this] { m_designEditor.execute(); };
+    m_session.hooks().rowsChanged = [this] {
+        if (m_sizeColumnsOnFirstLoad && m_measure && m_frame.projectOpen()) {
+            m_sizeColumnsOnFirstLoad = false;
+            m_table.autoGridSize(m_measure);
+        }
+    };
 }
 
 bool Application::commandAvailable(CommandId id)

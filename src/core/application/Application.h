@@ -85,6 +85,11 @@ public:
     // The chosen-item panel for the cursor row.
     ChosenItemPanel chosenItemPanel() const;
 
+    // How wide a text is on screen, for Auto Grid Size. With a measure, the
+    // first project opened on a program without a settings file gets its
+    // columns sized to their contents, so nothing starts cut to 50 pixels.
+    void setTextMeasure(ItemTable::TextMeasure measure) { m_measure = std::move(measure); }
+
     // The design editor's picture preview; the GUI shows the picture.
     void setPicturePreview(std::function<void(const std::filesystem::path&)> show) { m_picturePreview = std::move(show); }
 
@@ -122,6 +127,8 @@ private:
     ItemListExport m_export;
     BuildPipeline m_build;
     std::function<void(const std::filesystem::path&)> m_picturePreview;
+    ItemTable::TextMeasure m_measure;
+    bool m_sizeColumnsOnFirstLoad = false;
 };
 
 }  // namespace qv

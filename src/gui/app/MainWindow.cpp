@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -171,11 +172,7 @@ void MainWindow::buildMenus()
                 afterCommand();
             });
             m_gridActions[G::AutoGridSize] = settings->addAction(text(G::AutoGridSize), this, [this] {
-                const QFontMetrics plain(m_view->font());
-                const QFontMetrics bold(m_view->horizontalHeader()->font());
-                m_app.tableCommands().autoGridSizeClick([&](std::string_view t, bool heading) {
-                    return (heading ? bold : plain).horizontalAdvance(qstr(t)) + (heading ? 16 : 0);
-                });
+                m_app.tableCommands().autoGridSizeClick(textMeasure());
                 afterCommand();
             });
             QMenu* columns = settings->addMenu(text(G::ShowGridColumn));
@@ -266,15 +263,23 @@ void MainWindow::arrangeToolBars()
     const ToolbarLayout& layout = m_app.frame().settings().toolbars;
     for (QToolBar* bar : m_toolBars)
         removeToolBar(bar);
+    // Bands keep their order and line breaks; a band that would not fit the
+    // window's width starts a new line, so no button hides behind an arrow.
+    int lineWidth = 0;
     for (std::size_t band = 0; band < layout.bands.size(); ++band) {
         const ToolBand& b = layout.bands[band];
         if (b.toolbar < 1 || b.toolbar > 5)
             continue;
-        if (b.newLine && band > 0)
-            addToolBarBreak();
         QToolBar* bar = m_toolBars[static_cast<std::size_t>(b.toolbar - 1)];
+        const bool visible = layout.visible[static_cast<std::size_t>(b.toolbar - 1)];
+        const int width = visible ? bar->sizeHint().width() : 0;
+        if (lineWidth > 0 && ((b.newLine && band > 0) || lineWidth + width > this->width() - 8)) {
+            addToolBarBreak();
+            lineWidth = 0;
+        }
         addToolBar(Qt::TopToolBarArea, bar);
-        bar->setVisible(layout.visible[static_cast<std::size_t>(b.toolbar - 1)]);
+        bar->setVisible(visible);
+        lineWidth += width;
     }
 }
 
@@ -315,6 +320,8 @@ void MainWindow::buildTable()
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->horizontalHeader()->setHighlightSections(false);
+    m_view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_view->setTextElideMode(Qt::ElideRight);
     m_view->installEventFilter(this);
     box->addWidget(m_view, 1);
     setCentralWidget(central);
@@ -361,6 +368,16 @@ void MainWindow::buildTable()
             m_app.table().setWidth(column, size);
     });
     layoutColumns();
+    m_app.setTextMeasure(textMeasure());
+}
+
+ItemTable::TextMeasure MainWindow::textMeasure() const
+{
+    return [this](std::string_view t, bool heading) {
+        const QFontMetrics metrics(heading ? m_view->horizontalHeader()->font() : m_view->font());
+        // A long description or path would push every other column out of sight.
+        return std::min(metrics.horizontalAdvance(qstr(t)) + (heading ? 12 : 4), 280);
+    };
 }
 
 void MainWindow::layoutColumns()
@@ -433,6 +450,13 @@ void MainWindow::showContextMenu(const QPoint& pos)
         m_app.tableCommands().contextHelpClick(m_app.language().helpFileName());
     });
     menu.exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (event->oldSize().width() != event->size().width())
+        arrangeToolBars();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "app/CommandTable.h"
 #include "app/ToolButtons.h"
+#include "project/ItemTable.h"
 
 #include <QMainWindow>
 
@@ -52,6 +53,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
@@ -64,6 +66,7 @@ private:
     void activateCell();
     void afterCommand();
     void storeGeometry();
+    ItemTable::TextMeasure textMeasure() const;
     QMenu* menuFor(const QString& path);
     QString mainText(std::string_view key, std::string_view fallback) const;
     QIcon buttonIcon(ToolButton b) const;
