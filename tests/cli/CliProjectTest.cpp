@@ -1,5 +1,7 @@
 #include "CliTestSupport.h"
 #include "TempDir.h"
+#include "project/ProjectRecord.h"
+#include "util/LegacyCodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,16 @@ using namespace qv::test;
 namespace fs = std::filesystem;
 
 namespace {
+
+// Puts bytes as they are (an old program's code page) into field f of record r.
+void patchField(const fs::path& project, std::size_t r, int f, const std::string& bytes)
+{
+    std::string file = readFile(project);
+    const std::size_t at = r * qv::ProjectRecord::kSize + qv::ProjectRecord::offset(f);
+    file[at] = static_cast<char>(bytes.size());
+    file.replace(at + 1, bytes.size(), bytes);
+    writeFile(project, file);
+}
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -93,6 +105,24 @@ TEST_F(CliProjectCommands, CheckRepointsMovedFilesRemovesLostOnesAndSavesOnReque
     const auto again = runCli({"check", project});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "");
+}
+
+TEST_F(CliProjectCommands, LegacyTextIsReadInTheChosenLanguagesCodePage)
+{
+    patchField(project, 1, 1, "\xC8\xE3\xF0\xE0");  // Игра in Windows-1251
+    struct Case {
+        const char* language;
+        std::string name;
+    };
+    const Case cases[] = {{"3", "Игра"}, {"1", "Èãðà"}, {"2", "Èãðà"}};
+    for (const auto& c : cases) {
+        const auto r = runCli({"--language", c.language, "show", project});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto l = lines(r.out);
+        ASSERT_GT(l.size(), 4u);
+        EXPECT_EQ(l[4].substr(0, l[4].find('\t')), c.name) << "language " << c.language;
+        EXPECT_EQ(qv::LegacyCodePage::current(), qv::CodePage::Windows1252) << "a run leaves the process as it found it";
+    }
 }
 
 TEST_F(CliProjectCommands, ExportWritesTheTextFormatsAndReportsOffice)
