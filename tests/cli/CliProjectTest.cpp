@@ -125,6 +125,39 @@ TEST_F(CliProjectCommands, LegacyTextIsReadInTheChosenLanguagesCodePage)
     }
 }
 
+TEST_F(CliProjectCommands, SavingWarnsOfEveryValueTheFileCuts)
+{
+    // 60 Cyrillic letters from an old Russian file take 120 bytes as UTF-8.
+    std::string oldName;
+    for (int i = 0; i < 60; ++i)
+        oldName += static_cast<char>(0xC0 + i % 32);
+    patchField(project, 1, 1, oldName);
+    fs::remove(dir / "cd/Music/welcome.wav");  // so that the check changes the project
+
+    const auto r = runCli({"--language", "3", "check", project, "--save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("saved\t"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("warning: row 1, Name: cut to its first 50 of 60 characters"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("row 2"), std::string::npos) << r.err;
+
+    const std::string saved = readFile(project);
+    const std::size_t at = qv::ProjectRecord::kSize + qv::ProjectRecord::offset(1);
+    ASSERT_EQ(static_cast<unsigned char>(saved[at]), 100u);
+    EXPECT_EQ(saved.substr(at + 1, 100), qv::utf8Left(qv::cp1251ToUtf8(oldName), 50));
+}
+
+TEST_F(CliProjectCommands, ADemoInADeepFolderWarnsOfThePathsItsFileCuts)
+{
+    const fs::path deep = dir / std::string(100, 'd');
+    const auto r = runCli({"demo", deep.string()});
+    EXPECT_NE(r.err.find("warning: header, project folder: cut to its first 100 of"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("warning: row 1, File Source Location: cut"), std::string::npos) << r.err;
+
+    const auto plain = runCli({"demo", (dir / "plain").string()});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.err.find("warning"), std::string::npos) << plain.err;
+}
+
 TEST_F(CliProjectCommands, ExportWritesTheTextFormatsAndReportsOffice)
 {
     struct Case {
