@@ -6,6 +6,7 @@
 #include "i18n/Settings.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
+#include "util/LegacyCodePage.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -205,6 +206,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (number < 1 || number > 4)
         number = 1;
     CliContext ctx(baseDir, Language::load(baseDir, number), out, err);
+    // The command line applies no language through the language manager; its
+    // files are read in the chosen language's code page all the same, and a
+    // run leaves the process's setting as it found it.
+    const LegacyCodePage::Scope codePage(ctx.language.legacyCodePage());
     try {
         return command->run(ctx, cargs);
     } catch (const std::exception& e) {

@@ -10,6 +10,7 @@
 
 namespace qv {
 struct BuildSummary;
+struct CutValue;
 }
 
 namespace qv::cli {
@@ -57,6 +58,9 @@ const std::vector<Command>& commands();
 // Notes for copies that found no source, apart from Unzdll.dll, which this
 // platform's runtime doesn't need and which is not shipped.
 void printMissingSources(CliContext& ctx, const BuildSummary& summary);
+// A warning on the error stream for every value a written project file keeps
+// only in part, naming its row and field.
+void printCutValues(CliContext& ctx, const std::vector<CutValue>& cuts);
 
 // Commands, one file each.
 int runDesign(CliContext& ctx, const CommandArgs& args);

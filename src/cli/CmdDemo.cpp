@@ -16,6 +16,7 @@ int runDemo(CliContext& ctx, const CommandArgs& args)
     for (const auto& s : demo.samples)
         ctx.out << "sample\t" << pathText(s) << "\n";
     ctx.out << "items\t" << demo.itemCount << "\n";
+    printCutValues(ctx, demo.cuts);
 
     // The project folder is the CD: the menu goes in beside the samples.
     CliProject project(ctx);

@@ -8,6 +8,8 @@
 #include "export/ExportFormat.h"
 #include "export/ItemListExport.h"
 #include "export/OfficeAdapter.h"
+#include "project/FieldCapacity.h"
+#include "project/ItemTable.h"
 #include "record/RecordingProject.h"
 #include "util/Fs.h"
 #include "util/Text.h"
@@ -41,7 +43,35 @@ void printBuildSummary(CliContext& ctx, const BuildSummary& summary)
     printMissingSources(ctx, summary);
 }
 
+std::string_view headerFieldName(int field)
+{
+    switch (field) {
+    case HeaderCdName: return "CD name";
+    case HeaderProjectFolder: return "project folder";
+    case HeaderCategoryPath: return "category file";
+    case HeaderCategoryBareName: return "category file name";
+    case HeaderCategoryExtension: return "category file extension";
+    case HeaderDesignPath: return "design file";
+    case HeaderDesignBareName: return "design file name";
+    case HeaderDesignExtension: return "design file extension";
+    default: return "header field";
+    }
+}
+
 }  // namespace
+
+void printCutValues(CliContext& ctx, const std::vector<CutValue>& cuts)
+{
+    for (const CutValue& cut : cuts) {
+        ctx.err << "warning: ";
+        if (cut.row == 0)
+            ctx.err << "header, " << headerFieldName(cut.field);
+        else
+            ctx.err << "row " << cut.row << ", " << ItemTable::englishName(cut.field);
+        ctx.err << ": cut to its first " << utf8Length(cut.kept) << " of " << utf8Length(cut.text)
+                << " characters, \"" << oneLine(cut.kept) << "\"\n";
+    }
+}
 
 void printMissingSources(CliContext& ctx, const BuildSummary& summary)
 {
@@ -93,9 +123,12 @@ int runCheck(CliContext& ctx, const CommandArgs& args)
     for (const auto& line : checkReportLines(result))
         ctx.out << line << "\n";
     if (args.has("--save") && s.modified()) {
+        const YesNoWords words{s.table().yesWord(), s.table().noWord()};
+        const auto cuts = FieldCapacity::cutsOf(s.header(), s.items(), words);
         if (!s.save())
             return kFailed;
         ctx.out << "saved\t" << pathText(s.projectFile()) << "\n";
+        printCutValues(ctx, cuts);
     }
     return kOk;
 }

@@ -209,7 +209,9 @@ DemoProject makeDemoProject(const std::filesystem::path& dir, const std::filesys
     design.assign(designFile);
     header.setCategoryFile(categories);
     header.setDesignFile(design);
-    writeProjectFile(demo.projectFile, header, items, captions, YesNoWords{yes, no});
+    const YesNoWords words{yes, no};
+    writeProjectFile(demo.projectFile, header, items, captions, words);
+    demo.cuts = FieldCapacity::cutsOf(header, items, words);
     return demo;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/FieldCapacity.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +20,8 @@ struct DemoProject {
     std::filesystem::path projectFolder;
     std::vector<std::filesystem::path> samples;
     std::size_t itemCount = 0;
+    // Values the project file keeps only in part: the paths below a deep DIR.
+    std::vector<CutValue> cuts;
 };
 
 // Raises std::runtime_error when a file can't be written.

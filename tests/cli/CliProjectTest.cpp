@@ -1,5 +1,7 @@
 #include "CliTestSupport.h"
 #include "TempDir.h"
+#include "project/ProjectRecord.h"
+#include "util/LegacyCodePage.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,16 @@ using namespace qv::test;
 namespace fs = std::filesystem;
 
 namespace {
+
+// Puts bytes as they are (an old program's code page) into field f of record r.
+void patchField(const fs::path& project, std::size_t r, int f, const std::string& bytes)
+{
+    std::string file = readFile(project);
+    const std::size_t at = r * qv::ProjectRecord::kSize + qv::ProjectRecord::offset(f);
+    file[at] = static_cast<char>(bytes.size());
+    file.replace(at + 1, bytes.size(), bytes);
+    writeFile(project, file);
+}
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -93,6 +105,57 @@ TEST_F(CliProjectCommands, CheckRepointsMovedFilesRemovesLostOnesAndSavesOnReque
     const auto again = runCli({"check", project});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "");
+}
+
+TEST_F(CliProjectCommands, LegacyTextIsReadInTheChosenLanguagesCodePage)
+{
+    patchField(project, 1, 1, "\xC8\xE3\xF0\xE0");  // Игра in Windows-1251
+    struct Case {
+        const char* language;
+        std::string name;
+    };
+    const Case cases[] = {{"3", "Игра"}, {"1", "Èãðà"}, {"2", "Èãðà"}};
+    for (const auto& c : cases) {
+        const auto r = runCli({"--language", c.language, "show", project});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto l = lines(r.out);
+        ASSERT_GT(l.size(), 4u);
+        EXPECT_EQ(l[4].substr(0, l[4].find('\t')), c.name) << "language " << c.language;
+        EXPECT_EQ(qv::LegacyCodePage::current(), qv::CodePage::Windows1252) << "a run leaves the process as it found it";
+    }
+}
+
+TEST_F(CliProjectCommands, SavingWarnsOfEveryValueTheFileCuts)
+{
+    // 60 Cyrillic letters from an old Russian file take 120 bytes as UTF-8.
+    std::string oldName;
+    for (int i = 0; i < 60; ++i)
+        oldName += static_cast<char>(0xC0 + i % 32);
+    patchField(project, 1, 1, oldName);
+    fs::remove(dir / "cd/Music/welcome.wav");  // so that the check changes the project
+
+    const auto r = runCli({"--language", "3", "check", project, "--save"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("saved\t"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("warning: row 1, Name: cut to its first 50 of 60 characters"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("row 2"), std::string::npos) << r.err;
+
+    const std::string saved = readFile(project);
+    const std::size_t at = qv::ProjectRecord::kSize + qv::ProjectRecord::offset(1);
+    ASSERT_EQ(static_cast<unsigned char>(saved[at]), 100u);
+    EXPECT_EQ(saved.substr(at + 1, 100), qv::utf8Left(qv::cp1251ToUtf8(oldName), 50));
+}
+
+TEST_F(CliProjectCommands, ADemoInADeepFolderWarnsOfThePathsItsFileCuts)
+{
+    const fs::path deep = dir / std::string(100, 'd');
+    const auto r = runCli({"demo", deep.string()});
+    EXPECT_NE(r.err.find("warning: header, project folder: cut to its first 100 of"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("warning: row 1, File Source Location: cut"), std::string::npos) << r.err;
+
+    const auto plain = runCli({"demo", (dir / "plain").string()});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.err.find("warning"), std::string::npos) << plain.err;
 }
 
 TEST_F(CliProjectCommands, ExportWritesTheTextFormatsAndReportsOffice)

@@ -78,6 +78,9 @@ Language Language::load(const std::filesystem::path& baseDir, int number)
 {
     Language lang;
     lang.m_number = number;
+    // A language file of the old program is in its own language's code page,
+    // whichever language is in force while it is read.
+    const LegacyCodePage::Scope ownCodePage(lang.legacyCodePage());
     // One read of the whole file: the batch parses it once for all the keys below.
     ProfileBatch batch;
     const ProfileFile f(fileOf(baseDir, number), &batch);

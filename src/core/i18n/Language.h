@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/LegacyCodePage.h"
+
 #include <array>
 #include <filesystem>
 #include <map>
@@ -47,6 +49,8 @@ public:
 
     // 204 (Cyrillic) for language 3, otherwise 0.
     int charset() const { return m_number == 3 ? 204 : 0; }
+    // The code page that files of the old program hold this language's texts in.
+    CodePage legacyCodePage() const { return LegacyCodePage::forCharset(charset()); }
 
     // Lets tests and callers set texts directly.
     void setMessage(std::string key, std::string text) { m_messages[std::move(key)] = std::move(text); }

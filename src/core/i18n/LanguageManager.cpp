@@ -23,6 +23,8 @@ void LanguageManager::apply(int number, Ui& ui)
     m_previous = std::move(m_current);
     m_current = std::move(next);
     m_applied = true;
+    // Before the listeners: whatever they read again is read in the new page.
+    LegacyCodePage::set(m_current.legacyCodePage());
     for (const Listener& listener : m_listeners)
         listener(m_current, m_previous);
 }

@@ -75,6 +75,8 @@ public:
     // applied, loaded before the window is shown.
     const std::filesystem::path& shownWaitPicture() const { return m_waitPicture; }
     // 204 (Cyrillic) for language 3, 0 otherwise; 0 before any language.
+    // Applying a language also makes its code page the process's
+    // LegacyCodePage, which every file reader decodes legacy text with.
     int charset() const { return m_current.charset(); }
     // Captions of the message boxes' Yes/OK and No buttons (T57, T58).
     std::string yesButtonCaption() const { return m_current.text("T57"); }

@@ -67,6 +67,9 @@ std::string recordBytes(const ProjectHeader& header, const std::vector<ItemField
     throw ProjectFileError(formatS(pattern, pathText(path)), path);
 }
 
+constexpr std::array<int, kItemFieldCount> kRecordFieldOf{1, 2, 3, 4, 5, 6, 7, 13, 9, 10, 11, 12};
+constexpr int kCategoryPositionField = 8;
+
 // Calls each(index, record, record count) for record 0 alone or for every
 // whole record of the file.
 template <typename Each>
@@ -107,17 +110,22 @@ void ProjectHeader::setDesignFile(const FileReference& ref)
     setFileTriple(ref, designPath, designBareName, designExtension);
 }
 
+int recordFieldOf(int itemField)
+{
+    return kRecordFieldOf.at(static_cast<std::size_t>(itemField - 1));
+}
+
 ProjectRecord headerRecord(const ProjectHeader& header, std::size_t itemCount)
 {
     ProjectRecord r;
-    r.setField(1, header.cdName);
-    r.setField(2, header.projectFolder);
-    r.setField(3, header.categoryPath);
-    r.setField(4, header.categoryBareName);
-    r.setField(5, header.categoryExtension);
-    r.setField(6, header.designPath);
-    r.setField(7, header.designBareName);
-    r.setField(8, header.designExtension);
+    r.setField(HeaderCdName, header.cdName);
+    r.setField(HeaderProjectFolder, header.projectFolder);
+    r.setField(HeaderCategoryPath, header.categoryPath);
+    r.setField(HeaderCategoryBareName, header.categoryBareName);
+    r.setField(HeaderCategoryExtension, header.categoryExtension);
+    r.setField(HeaderDesignPath, header.designPath);
+    r.setField(HeaderDesignBareName, header.designBareName);
+    r.setField(HeaderDesignExtension, header.designExtension);
     r.setField(9, std::to_string(itemCount));
     for (int f = 10; f <= 13; ++f)
         r.setField(f, "#");
@@ -127,14 +135,14 @@ ProjectRecord headerRecord(const ProjectHeader& header, std::size_t itemCount)
 ProjectHeader headerFromRecord(const ProjectRecord& r)
 {
     ProjectHeader h;
-    h.cdName = r.field(1);
-    h.projectFolder = r.field(2);
-    h.categoryPath = r.field(3);
-    h.categoryBareName = r.field(4);
-    h.categoryExtension = r.field(5);
-    h.designPath = r.field(6);
-    h.designBareName = r.field(7);
-    h.designExtension = r.field(8);
+    h.cdName = r.field(HeaderCdName);
+    h.projectFolder = r.field(HeaderProjectFolder);
+    h.categoryPath = r.field(HeaderCategoryPath);
+    h.categoryBareName = r.field(HeaderCategoryBareName);
+    h.categoryExtension = r.field(HeaderCategoryExtension);
+    h.designPath = r.field(HeaderDesignPath);
+    h.designBareName = r.field(HeaderDesignBareName);
+    h.designExtension = r.field(HeaderDesignExtension);
     return h;
 }
 
@@ -142,39 +150,34 @@ ProjectRecord itemRecord(const ItemFieldTexts& item, const std::vector<std::stri
                          const YesNoWords& words)
 {
     ProjectRecord r;
-    for (int f = FieldName; f <= FieldDescription; ++f)
-        r.setField(f, fieldOf(item, f));
+    for (int f = 1; f <= kItemFieldCount; ++f)
+        r.setField(recordFieldOf(f), fieldOf(item, f));
+    r.setField(recordFieldOf(FieldCopy), storedYesNo(fieldOf(item, FieldCopy), words));
+    r.setField(recordFieldOf(FieldExecute), storedYesNo(fieldOf(item, FieldExecute), words));
     const std::string& category = fieldOf(item, FieldCategory);
     std::size_t position = 0;
     for (std::size_t p = 0; p < categories.size(); ++p)
         if (categories[p] == category)
             position = p;
-    r.setField(8, std::to_string(position));
-    r.setField(9, storedYesNo(fieldOf(item, FieldCopy), words));
-    r.setField(10, fieldOf(item, FieldSourceLocation));
-    r.setField(11, fieldOf(item, FieldHomepage));
-    r.setField(12, storedYesNo(fieldOf(item, FieldExecute), words));
-    r.setField(13, category);
+    r.setField(kCategoryPositionField, std::to_string(position));
     return r;
 }
 
 ItemFieldTexts itemFromRecord(const ProjectRecord& r, const std::vector<std::string>& categories)
 {
     ItemFieldTexts item;
-    for (int f = FieldName; f <= FieldDescription; ++f)
-        fieldOf(item, f) = r.field(f);
-    fieldOf(item, FieldCopy) = r.field(9);
-    fieldOf(item, FieldSourceLocation) = r.field(10);
-    fieldOf(item, FieldHomepage) = r.field(11);
-    fieldOf(item, FieldExecute) = r.field(12);
+    for (int f = 1; f <= kItemFieldCount; ++f) {
+        if (f != FieldCategory)
+            fieldOf(item, f) = r.field(recordFieldOf(f));
+    }
 
     // By caption first, by stored position as fallback. Taking whichever
     // matches last instead would move every item of a category to another one
     // as soon as the category file's entries change their order. A caption
     // found nowhere, without a usable position, stays as stored rather than
     // being dropped, so the next save keeps it.
-    const std::string& caption = r.field(13);
-    const auto position = parsePosition(r.field(8));
+    const std::string& caption = r.field(recordFieldOf(FieldCategory));
+    const auto position = parsePosition(r.field(kCategoryPositionField));
     const bool listed = std::find(categories.begin(), categories.end(), caption) != categories.end();
     if (!listed && position && *position < categories.size())
         fieldOf(item, FieldCategory) = categories[*position];

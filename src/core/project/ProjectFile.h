@@ -15,6 +15,18 @@ namespace qv {
 class FileReference;
 
 
+// The fields of record 0 that readers use, by record field number.
+enum HeaderField : int {
+    HeaderCdName = 1,
+    HeaderProjectFolder = 2,
+    HeaderCategoryPath = 3,
+    HeaderCategoryBareName = 4,
+    HeaderCategoryExtension = 5,
+    HeaderDesignPath = 6,
+    HeaderDesignBareName = 7,
+    HeaderDesignExtension = 8,
+};
+
 // Record 0 of a project file.
 struct ProjectHeader {
     std::string cdName;
@@ -56,6 +68,10 @@ struct YesNoWords {
     std::string yes = "yes";
     std::string no = "no";
 };
+
+// The record field that holds item field 1..12. The category's caption is
+// field 13; field 8 holds its position in the category list instead.
+int recordFieldOf(int itemField);
 
 // The record of one item row. The category is stored twice: its caption
 // (field 13) and its 0-based position in the category list (field 8, the last

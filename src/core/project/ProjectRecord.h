@@ -28,8 +28,9 @@ public:
     std::string encode() const;
     void appendTo(std::string& out) const;
     // bytes must hold at least kSize bytes. A length byte beyond its field's
-    // capacity is taken as the capacity; text that is not UTF-8 is read as
-    // Windows-1252 (files made on old Windows systems).
+    // capacity is taken as the capacity; text that is not UTF-8 (files made on
+    // old Windows systems) is read in the code page of the interface language
+    // in force (LegacyCodePage).
     static ProjectRecord decode(std::string_view bytes);
 
     bool operator==(const ProjectRecord&) const = default;

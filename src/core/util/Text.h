@@ -21,10 +21,21 @@ bool iendsWith(std::string_view s, std::string_view suffix);
 std::string_view trimmed(std::string_view s);
 
 bool isValidUtf8(std::string_view s);
-// Text read from disk: kept as it is when it is valid UTF-8, otherwise taken
-// as Windows-1252 (files made on old Windows systems) and converted.
+
+// The Windows code pages that files made on old systems hold their texts in.
+enum class CodePage { Windows1252, Windows1251 };
+
+// Text read from disk: kept as it is when it is valid UTF-8 (a leading byte
+// order mark dropped), otherwise taken as legacy text in the given code page
+// and converted. A whole text is one or the other: valid UTF-8 is never
+// decoded a second time.
+std::string decodeText(std::string_view bytes, CodePage legacy);
+// The same with the code page of the interface language in force
+// (LegacyCodePage::current()).
 std::string decodeText(std::string_view bytes);
 std::string cp1252ToUtf8(std::string_view bytes);
+std::string cp1251ToUtf8(std::string_view bytes);
+std::string codePageToUtf8(std::string_view bytes, CodePage codePage);
 
 // Number of code points (invalid bytes count one each).
 std::size_t utf8Length(std::string_view s);

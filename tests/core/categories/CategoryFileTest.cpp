@@ -4,6 +4,7 @@
 #include "app/FileReference.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
+#include "util/LegacyCodePage.h"
 
 #include "TempDir.h"
 
@@ -27,6 +28,42 @@ TEST(CategoryFile, ReadsCaptionsWithDefaultsForMissingKeys)
     EXPECT_EQ(records[1].iconNumber, 4);
     EXPECT_EQ(records[2].caption, "Tools");
     EXPECT_EQ(records[2].iconNumber, 0);
+}
+
+// A category file of the old program on a Russian system, in Windows-1251;
+// section 2 lies beyond the count, which a write leaves alone.
+TEST(CategoryFile, LegacyCaptionsAreReadInTheInterfaceLanguagesCodePageAndSavedAsUtf8)
+{
+    TempDir dir;
+    const auto file = dir / "old.qvc";
+    writeFile(file, "[general]\r\nanz_items=2\r\n[0]\r\ncaption=\xC8\xE3\xF0\xFB\r\nicon_number=0\r\n"
+                    "[1]\r\ncaption=\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\r\nicon_number=1\r\n"
+                    "[2]\r\ncaption=\xD1\xF2\xE0\xF0\xEE\xE5\r\n");
+    struct Case {
+        CodePage codePage;
+        std::vector<std::string> captions;
+    };
+    const Case cases[] = {
+        {CodePage::Windows1251, {"Игры", "Программы"}},
+        {CodePage::Windows1252, {"Èãðû", "Ïðîãðàììû"}},
+    };
+    for (const auto& c : cases) {
+        const LegacyCodePage::Scope language(c.codePage);
+        EXPECT_EQ(CategoryFile::readCaptions(file), c.captions);
+    }
+
+    {
+        const LegacyCodePage::Scope russian(CodePage::Windows1251);
+        std::vector<CategoryFile::Source> sources;
+        for (const auto& caption : CategoryFile::readCaptions(file))
+            sources.push_back({caption, {}});
+        CategoryFile::write(file, sources);
+    }
+    const std::string bytes = readFile(file);
+    EXPECT_NE(bytes.find("caption=Игры\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("caption=Программы\r\n"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("caption=Старое\r\n"), std::string::npos) << "the whole file is UTF-8 now";
+    EXPECT_EQ(CategoryFile::readCaptions(file), (std::vector<std::string>{"Игры", "Программы"}));
 }
 
 TEST(CategoryFile, CountIsHeldInEightBits)

@@ -5,6 +5,7 @@
 #include "design/FontCatalogue.h"
 #include "profile/ProfileFile.h"
 #include "util/Colour.h"
+#include "util/LegacyCodePage.h"
 
 #include "DesignTestSupport.h"
 #include "TempDir.h"
@@ -256,6 +257,41 @@ TEST(MenuDesignTest, CompanionsAreFoundByNameInTheDesignFolderSoundsByPathFirst)
     EXPECT_EQ(f.data.sound(1).fullPath(), oldDir / "s1.wav");
     EXPECT_EQ(f.data.sound(2).fullPath(), newDir / "s2.wav");
     EXPECT_TRUE(f.data.sound(3).empty());
+}
+
+// A design of the old program on a Russian system names its background
+// picture in Windows-1251; the picture's name on disk is the same name in UTF-8.
+TEST(MenuDesignTest, LegacyTextIsReadInTheInterfaceLanguagesCodePageAndSavedAsUtf8)
+{
+    DesignFixture f;
+    writeBmp(f.dir / "d" / "Фон.bmp", 2, 2);
+    const auto path = f.file("d/old.qvd", "[general]\r\ndesign_mode=bmp\r\nbutton_mode=\xCA\xED\xEE\xEF\xEA\xE8\r\n"
+                                          "[Back]\r\nbmpalone=\xD4\xEE\xED.bmp\r\n");
+    struct Case {
+        CodePage codePage;
+        std::string buttonMode;  // kept as read
+        std::filesystem::path picture;
+    };
+    const Case cases[] = {
+        {CodePage::Windows1251, "Кнопки", f.dir / "d" / "Фон.bmp"},
+        {CodePage::Windows1252, "Êíîïêè", {}},
+    };
+    for (const auto& c : cases) {
+        const LegacyCodePage::Scope language(c.codePage);
+        f.design.read(path);
+        EXPECT_EQ(f.design.settings().buttonMode, c.buttonMode);
+        EXPECT_EQ(f.data.BMP_File.fullPath(), c.picture);
+    }
+
+    {
+        const LegacyCodePage::Scope russian(CodePage::Windows1251);
+        f.design.read(path);
+        f.design.write(path);
+    }
+    EXPECT_EQ(readKey(path, "general", "button_mode"), "Кнопки");
+    EXPECT_EQ(readKey(path, "Back", "bmpalone"), "Фон.bmp");
+    f.design.read(path);
+    EXPECT_EQ(f.data.BMP_File.fullPath(), f.dir / "d" / "Фон.bmp");
 }
 
 TEST(MenuDesignTest, WithoutSplashPictureTheSectionIsSpelledInLowerCase)

@@ -1,6 +1,7 @@
 #include "i18n/Language.h"
 #include "i18n/LanguageManager.h"
 #include "i18n/WindowSections.h"
+#include "util/LegacyCodePage.h"
 
 #include "FakeUi.h"
 #include "TempDir.h"
@@ -151,10 +152,44 @@ protected:
                       "[Grid]\r\nG1=Name\r\n[Main]\r\nE1=New\r\nE2=New project\r\nE39=Shot\r\nE168=English\r\n");
         writeLanguage(base, 3, "[General]\r\nHelp=VlxHlp1.hlp\r\n[Texts]\r\nTYES=Да\r\nTNO=Нет\r\n[Grid]\r\nG1=Название\r\n");
     }
+    // Applying a language sets the process's code page; the next test starts from the one before.
+    const LegacyCodePage::Scope keepCodePage{LegacyCodePage::current()};
     TempDir base;
     FakeUi ui;
     LanguageManager manager{base.path()};
 };
+
+TEST_F(LanguageManagerTest, LegacyTextIsReadInTheCodePageOfTheLanguageApplied)
+{
+    const std::string da = "\xC4\xE0";  // Да in Windows-1251
+    std::vector<std::string> readByListener;
+    manager.addListener([&](const Language&, const Language&) { readByListener.push_back(decodeText(da)); });
+
+    manager.apply(1, ui);
+    EXPECT_EQ(LegacyCodePage::current(), CodePage::Windows1252);
+    manager.choose(3, ui);
+    EXPECT_EQ(LegacyCodePage::current(), CodePage::Windows1251);
+    EXPECT_EQ(decodeText(da), "Да");
+    manager.choose(4, ui);
+    EXPECT_EQ(LegacyCodePage::current(), CodePage::Windows1252);
+    EXPECT_EQ(readByListener, (std::vector<std::string>{"Äà", "Да", "Äà"}));
+}
+
+TEST_F(LanguageManagerTest, AnOldLanguageFileIsReadInItsOwnCodePage)
+{
+    // The old program's Russian file, read while English is in force.
+    writeLanguage(base, 3, "[Texts]\r\nTYES=\xC4\xE0\r\nTNO=\xCD\xE5\xF2\r\n[Grid]\r\nG1=\xC8\xEC\xFF\r\n");
+    writeLanguage(base, 2, "[Texts]\r\nTYES=J\xE4\r\n");
+    manager.apply(1, ui);
+    const Language russian = Language::load(base.path(), 3);
+    EXPECT_EQ(russian.yesWord(), "Да");
+    EXPECT_EQ(russian.noWord(), "Нет");
+    EXPECT_EQ(russian.fieldTitle(1), "Имя");
+    EXPECT_EQ(LegacyCodePage::current(), CodePage::Windows1252) << "reading a file applies nothing";
+
+    manager.apply(3, ui);
+    EXPECT_EQ(Language::load(base.path(), 2).yesWord(), "Jä");
+}
 
 TEST_F(LanguageManagerTest, ApplyingKeepsThePreviousWordsAndSetsTheCharset)
 {

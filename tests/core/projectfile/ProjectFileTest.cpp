@@ -2,6 +2,7 @@
 
 #include "app/FileReference.h"
 #include "util/Fs.h"
+#include "util/LegacyCodePage.h"
 
 #include "TempDir.h"
 
@@ -180,6 +181,59 @@ TEST(ProjectFile, ItemsRoundTripWithCopyAndExecuteStoredInEnglish)
     expected[1][11] = "yes";
     expected[2][8] = "yes";
     EXPECT_EQ(back.items, expected);
+}
+
+// A project file of the old program on a Russian system: its texts in
+// Windows-1251, one field already UTF-8.
+TEST(ProjectFile, LegacyTextIsReadInTheInterfaceLanguagesCodePageAndSavedAsUtf8)
+{
+    TempDir dir;
+    const auto path = dir / "old.qvp";
+    ProjectRecord head;
+    head.setField(1, "\xCC\xEE\xE9 \xE4\xE8\xF1\xEA");  // Мой диск
+    head.setField(2, "/home/a/cd/");
+    ProjectRecord row;
+    row.setField(1, "\xC8\xE3\xF0\xE0 \xB9 1");  // Игра № 1
+    row.setField(7, "Описание");                    // UTF-8 already
+    row.setField(8, "0");
+    row.setField(13, "\xC8\xE3\xF0\xFB");             // Игры
+    writeFile(path, head.encode() + row.encode());
+    const std::vector<std::string> categories{"Программы", "Игры"};
+
+    struct Case {
+        int charset;
+        std::string cdName;
+        std::string name;
+        std::string category;  // English misreads the caption, so its stored position decides
+    };
+    const Case cases[] = {
+        {204, "Мой диск", "Игра № 1", "Игры"},
+        {0, "Ìîé äèñê", "Èãðà ¹ 1", "Программы"},
+    };
+    for (const auto& c : cases) {
+        const LegacyCodePage::Scope language(LegacyCodePage::forCharset(c.charset));
+        const ProjectFileContents back = readProjectFile(path, categories);
+        EXPECT_EQ(back.header.cdName, c.cdName) << c.charset;
+        ASSERT_EQ(back.items.size(), 1u);
+        EXPECT_EQ(fieldOf(back.items[0], FieldName), c.name) << c.charset;
+        EXPECT_EQ(fieldOf(back.items[0], FieldDescription), "Описание") << c.charset;
+        EXPECT_EQ(fieldOf(back.items[0], FieldCategory), c.category) << c.charset;
+    }
+
+    // Saved, the texts are UTF-8 for good: read again under English they stay Cyrillic.
+    {
+        const LegacyCodePage::Scope russian(CodePage::Windows1251);
+        const ProjectFileContents back = readProjectFile(path, categories);
+        writeProjectFile(path, back.header, back.items, categories, {});
+    }
+    const std::string bytes = readFile(path);
+    EXPECT_EQ(storedField(bytes, 0, 1), "Мой диск");
+    EXPECT_EQ(storedField(bytes, 1, 1), "Игра № 1");
+    EXPECT_EQ(storedField(bytes, 1, 13), "Игры");
+    EXPECT_EQ(storedField(bytes, 1, 8), "1");
+    const ProjectFileContents again = readProjectFile(path, categories);
+    EXPECT_EQ(again.header.cdName, "Мой диск");
+    EXPECT_EQ(fieldOf(again.items[0], FieldName), "Игра № 1");
 }
 
 TEST(ProjectFile, RecordCountComesFromTheFileSizeAndTrailingBytesAreIgnored)
