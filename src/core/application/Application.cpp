@@ -46,9 +46,14 @@ Application::~Application() = default;
 
 void Application::start()
 {
+    create();
+    firstShow();
+}
+
+void Application::create()
+{
     m_sizeColumnsOnFirstLoad = !std::filesystem::exists(settingsFile(m_baseDir));
     m_frame.create();
-    m_frame.firstShow();
 }
 
 void Application::wireFrame()

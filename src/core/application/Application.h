@@ -49,6 +49,9 @@ public:
     // Start-up as the main window runs it: window settings while it is
     // created, then language, table, settings and the welcome screen.
     void start();
+    // The two halves of start() for a window that shows itself in between.
+    void create();
+    void firstShow() { m_frame.firstShow(); }
 
     // A command from the menu, a tool button or a key; false when it is disabled.
     bool run(CommandId id) { return m_frame.run(id); }

@@ -246,8 +246,12 @@ void ItemTableCommands::sortClick()
 {
     m_ui.playClick();
     m_ui.showWait();
-    TableSort::fullSort(m_table, m_cmp);
-    m_table.refreshCategoryColouring();
+    {
+        // Both passes reach a view as one reset.
+        const ItemTable::Batch batch(m_table);
+        TableSort::fullSort(m_table, m_cmp);
+        m_table.refreshCategoryColouring();
+    }
     m_table.setModified(true);
     m_ui.closeWait();
 }

@@ -166,8 +166,8 @@ void MainWindow::buildMenus()
                     if (v != ColumnVisibility::Unchanged)
                         layout.fieldVisible[static_cast<std::size_t>(f)] = v == ColumnVisibility::Visible;
                 }
-                for (int c = 0; c <= kGridFields; ++c)
-                    layout.widths[static_cast<std::size_t>(c)] = g.widths[static_cast<std::size_t>(c)];
+                for (int col = 0; col <= kGridFields; ++col)
+                    layout.widths[static_cast<std::size_t>(col)] = g.widths[static_cast<std::size_t>(col)];
                 m_app.tableCommands().restoreGridSettingsClick(layout);
                 afterCommand();
             });
@@ -333,8 +333,8 @@ void MainWindow::buildTable()
                 m_app.table().setCursorReal(ItemTableModel::tableRow(current.row()), std::max(1, current.column()));
                 updateChosenItem();
             });
-    connect(m_model, &ItemTableModel::cursorMoved, this, [this](int row, int column) {
-        const QModelIndex index = m_model->index(ItemTableModel::modelRow(row), column);
+    connect(m_model, &ItemTableModel::cursorMoved, this, [this](int cursorRow, int column) {
+        const QModelIndex index = m_model->index(ItemTableModel::modelRow(cursorRow), column);
         if (index.isValid() && m_view->currentIndex() != index) {
             m_view->setCurrentIndex(index);
             m_view->scrollTo(index);

@@ -91,7 +91,7 @@ ProgramWindow::~ProgramWindow()
 void ProgramWindow::start(bool show)
 {
     MainWindowModel& frame = m_app->frame();
-    frame.create();
+    m_app->create();
     const WindowPlacement& placement = frame.settings().window;
     m_window->resize(std::max(placement.width, 400), std::max(placement.height, 300));
     if (show) {
@@ -100,7 +100,7 @@ void ProgramWindow::start(bool show)
         else
             m_window->show();
     }
-    frame.firstShow();
+    m_app->firstShow();
     m_window->retranslate();
 }
 

@@ -216,6 +216,9 @@ MsgResult QtUi::messageBox(const Message& message, MsgKind kind, MsgButtons butt
         box.setDefaultButton(static_cast<QPushButton*>(yes));
         break;
     }
+    // Escape and the title bar's close button answer Cancel or No.
+    if (cancel)
+        box.setEscapeButton(cancel);
     box.exec();
     const QAbstractButton* pressed = box.clickedButton();
     if (buttons == MsgButtons::YesNo)
