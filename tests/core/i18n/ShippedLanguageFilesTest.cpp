@@ -1,4 +1,5 @@
 #include "i18n/Language.h"
+#include "i18n/WindowSections.h"
 
 #include "profile/ProfileFile.h"
 #include "util/Text.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <set>
 
@@ -27,27 +29,28 @@ struct Key {
 
 std::vector<Key> requiredKeys()
 {
-    std::vector<Key> keys{{"General", "Help"}, {"Messages", "M39_2"}};
-    for (int i = 1; i <= 57; ++i)
-        keys.push_back({"Messages", "M" + std::to_string(i)});
-    for (const char* k : {"TJP", "TYES", "TNO", "SYES", "SNO"})
-        keys.push_back({"Texts", k});
-    for (int i = 1; i <= 59; ++i)
-        keys.push_back({"Texts", "T" + std::to_string(i)});
-    for (int i = 1; i <= 12; ++i)
-        keys.push_back({"Grid", "G" + std::to_string(i)});
-    for (int i = 1; i <= 41; ++i)
-        keys.push_back({"Main", "E" + std::to_string(i)});
-    for (int i = 111; i <= 115; ++i)
-        keys.push_back({"Main", "E" + std::to_string(i)});
-    for (int i = 168; i <= 171; ++i)
-        keys.push_back({"Main", "E" + std::to_string(i)});
-    // The windows whose texts the language file gives one by one.
-    const std::vector<std::pair<const char*, int>> windows{
-        {"Genre", 15}, {"IconWahl", 3}, {"Check", 3}, {"CheckS", 5}, {"Burn", 6}};
-    for (const auto& [section, count] : windows)
-        for (int i = 1; i <= count; ++i)
-            keys.push_back({section, "E" + std::to_string(i)});
+    // Key ranges written the way the window sections write them.
+    const std::pair<const char*, const char*> sections[] = {
+        {"General", "Help"},
+        {"Messages", "M1-M57,M39_2"},
+        {"Texts", "TJP,TYES,TNO,SYES,SNO,T1-T59"},
+        {"Grid", "G1-G12"},
+        // Tool button captions and hints, menu titles, tool bar names, menu
+        // entries, grid menu entries, language names.
+        {"Main", "E1-E41,E44-E51,E64-E76,E90-E95,E97-E131,E168-E171"},
+        // The windows whose texts the language file gives one by one.
+        {"FindDlg", "E1-E15"},
+        {"L_FindDlg", "L1-L10"},
+        {"Genre", "E1-E15"},
+        {"IconWahl", "E1-E3"},
+        {"Check", "E1-E3"},
+        {"CheckS", "E1-E5"},
+        {"Burn", "E1-E6"},
+    };
+    std::vector<Key> keys;
+    for (const auto& [section, ranges] : sections)
+        for (std::string& key : expandKeyRanges(ranges))
+            keys.push_back({section, std::move(key)});
     return keys;
 }
 
@@ -80,6 +83,53 @@ TEST_P(ShippedLanguageFile, IsUtf8WithCrLfLineEnds)
             ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
         }
     }
+}
+
+// The reader takes the first of two equal keys, so a key written twice
+// (one entry added over an old one) silently shows the stale text.
+TEST_P(ShippedLanguageFile, NamesNoSectionOrKeyTwice)
+{
+    std::set<std::string> sections;
+    std::set<std::string> keys;
+    std::string section;
+    for (const std::string& raw : splitLines(qv::test::readFile(file()))) {
+        const std::string_view line = trimmed(raw);
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            section = asciiLower(line);
+            EXPECT_TRUE(sections.insert(section).second) << "section " << line << " twice";
+            continue;
+        }
+        const auto eq = line.find('=');
+        ASSERT_NE(eq, std::string_view::npos) << "not a key line: " << line;
+        EXPECT_TRUE(keys.insert(section + asciiLower(trimmed(line.substr(0, eq)))).second)
+            << section << " names " << line.substr(0, eq) << " twice";
+    }
+}
+
+// The find dialog is laid out for the toolkit's own font size.
+TEST_P(ShippedLanguageFile, FindDialogKeepsTheDefaultFontSize)
+{
+    const ProfileFile f(file());
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(f.readInteger("L_FindDlg", "L" + std::to_string(i), -1), 0) << "L" << i;
+}
+
+// The language menu names each language in the words of the language chosen.
+TEST_P(ShippedLanguageFile, NamesTheLanguagesInItsOwnLanguage)
+{
+    const std::array<std::array<const char*, 4>, 4> names{{
+        {"English", "German", "Russian", "Spanish"},
+        {"Englisch", "Deutsch", "Russisch", "Spanisch"},
+        {"Английский", "Немецкий", "Русский", "Испанский"},
+        {"Inglés", "Alemán", "Ruso", "Español"},
+    }};
+    const Language lang = Language::load(assetsDir(), GetParam());
+    const auto& expected = names[static_cast<std::size_t>(GetParam() - 1)];
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_EQ(lang.windowText("Main", "E" + std::to_string(167 + n)), expected[static_cast<std::size_t>(n - 1)])
+            << "E" << 167 + n;
 }
 
 // The item table finds a field's column by its heading word, and tells the
