@@ -81,7 +81,9 @@ void Application::wireFrame()
     m_session.hooks().rowsChanged = [this] {
         if (m_sizeColumnsOnFirstLoad && m_measure && m_frame.projectOpen()) {
             m_sizeColumnsOnFirstLoad = false;
-            m_table.autoGridSize(m_measure);
+            // The first screens decide the look; measuring every row of a
+            // large project would hold up its opening for seconds.
+            m_table.autoGridSize(m_measure, kRowsSizedOnFirstLoad);
         }
     };
 }

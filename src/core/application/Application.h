@@ -92,6 +92,7 @@ public:
     // first project opened on a program without a settings file gets its
     // columns sized to their contents, so nothing starts cut to 50 pixels.
     void setTextMeasure(ItemTable::TextMeasure measure) { m_measure = std::move(measure); }
+    static constexpr int kRowsSizedOnFirstLoad = 500;
 
     // The design editor's picture preview; the GUI shows the picture.
     void setPicturePreview(std::function<void(const std::filesystem::path&)> show) { m_picturePreview = std::move(show); }

@@ -527,11 +527,12 @@ void ItemTable::restoreGridSettings(const GridLayout& layout)
     applyGridLayout(layout);
 }
 
-void ItemTable::autoGridSize(const TextMeasure& measure)
+void ItemTable::autoGridSize(const TextMeasure& measure, int rowLimit)
 {
+    const std::size_t rows = rowLimit < 0 ? m_rows.size() : std::min(m_rows.size(), static_cast<std::size_t>(rowLimit) + 1);
     for (int c = 1; c < kColumns; ++c) {
         int widest = 0;
-        for (std::size_t r = 0; r < m_rows.size(); ++r)
+        for (std::size_t r = 0; r < rows; ++r)
             widest = std::max(widest, measure((*m_rows[r])[static_cast<std::size_t>(c)], r == 0));
         m_widths[static_cast<std::size_t>(c)] = widest + 10;
     }

@@ -146,7 +146,8 @@ public:
     void restoreGridSettings(const GridLayout& layout);
     // Every column but column 0 gets its widest cell plus 10 pixels.
     using TextMeasure = std::function<int(std::string_view text, bool heading)>;
-    void autoGridSize(const TextMeasure& measure);
+    // rowLimit: only the heading and the first rowLimit item rows are measured (-1: all).
+    void autoGridSize(const TextMeasure& measure, int rowLimit = -1);
 
     int gridMode() const { return m_gridMode; }
     void setGridMode(int mode);
