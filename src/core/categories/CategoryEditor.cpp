@@ -234,8 +234,7 @@ void CategoryEditor::addClick()
         return;
     }
     if (static_cast<int>(m_entries.size()) >= CategoryFile::kMaxCategories) {
-        m_ui.messageBox({"", formatS("A category file holds at most %s categories.",
-                                     std::to_string(CategoryFile::kMaxCategories))},
+        m_ui.messageBox({"M59", formatS(m_language.message("M59"), std::to_string(CategoryFile::kMaxCategories))},
                         MsgKind::Information, MsgButtons::Ok);
         return;
     }

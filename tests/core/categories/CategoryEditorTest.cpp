@@ -627,8 +627,11 @@ TEST_F(CategoryEditorTest, AddStopsAtTheLargestCountAFileHolds)
     showOn(file);
     ASSERT_EQ(editor.entries().size(), 255u);
     editor.nameField() = "One more";
+    language.setMessage("M59", "Höchstens %s Kategorien.");
     editor.addClick();
     ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].message.key, "M59");
+    EXPECT_EQ(ui.messages[0].message.text, "Höchstens 255 Kategorien.");
     EXPECT_TRUE(ui.modalShown.empty());
     EXPECT_EQ(editor.entries().size(), 255u);
     EXPECT_EQ(editor.nameField(), "One more");
