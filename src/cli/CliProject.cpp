@@ -10,6 +10,7 @@ CliProject::CliProject(CliContext& ctx)
     : m_ctx(ctx)
     , m_workspace(std::make_unique<ProjectWorkspace>(ctx.baseDir, ctx.ui, ctx.language, m_catalogue, m_registrar))
 {
+    session().setWorkingCopyFolder(m_workingCopyFolder.path());
 }
 
 CliProject::~CliProject()
@@ -22,6 +23,10 @@ bool CliProject::open(const std::string& path)
     const auto file = std::filesystem::absolute(pathFromText(path));
     if (!std::filesystem::is_regular_file(file)) {
         m_ctx.err << "The project file " << path << " does not exist.\n";
+        return false;
+    }
+    if (m_workingCopyFolder.path().empty()) {
+        m_ctx.err << "No temporary folder could be made for the project's working copy.\n";
         return false;
     }
     const LoadResult result = session().loadProject(file, LoadMode::NoQuestions);

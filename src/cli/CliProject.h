@@ -4,6 +4,7 @@
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"
 #include "project/ProjectWorkspace.h"
+#include "util/PrivateFolder.h"
 
 #include <memory>
 #include <string>
@@ -14,6 +15,9 @@ namespace qv::cli {
 // category or design file is an error, never a question.
 class CliProject final {
 public:
+    // The working copy is made in a private temporary folder, never beside
+    // the project: a file of that name there is the person's, or the working
+    // copy of a window that has the project open.
     explicit CliProject(CliContext& ctx);
     // Deletes the working copy, as closing the program does.
     ~CliProject();
@@ -33,6 +37,8 @@ public:
 
 private:
     CliContext& m_ctx;
+    // Outlives the workspace, whose working copy lies in it.
+    PrivateFolder m_workingCopyFolder;
     FontconfigCatalogue m_catalogue;
     FontconfigRegistrar m_registrar;
     std::unique_ptr<ProjectWorkspace> m_workspace;

@@ -105,10 +105,16 @@ int runBuild(CliContext& ctx, const CommandArgs& args)
     CliProject project(ctx);
     if (!project.open(args.positional[0]))
         return kFailed;
-    const BuildSummary summary = BuildPipeline::buildInto(buildInputOf(ctx, project), pathFromText(args.positional[1]));
+    const BuildSummary summary = BuildPipeline::buildInto(buildInputOf(ctx, project),
+                                                          std::filesystem::absolute(pathFromText(args.positional[1])));
     printBuildSummary(ctx, summary);
-    if (args.has("--run") && !ctx.ui.startProgram(BuildPipeline::runtimeProgram(summary.folders)))
-        ctx.err << "note: the menu runtime could not be started\n";
+    if (args.has("--run")) {
+        const auto runtime = BuildPipeline::runtimeProgram(summary.folders);
+        if (!ctx.ui.startProgram(runtime)) {
+            ctx.err << "The menu runtime " << pathText(runtime) << " could not be started.\n";
+            return kFailed;
+        }
+    }
     return kOk;
 }
 
@@ -120,6 +126,10 @@ int runCheck(CliContext& ctx, const CommandArgs& args)
     ProjectSession& s = project.session();
     ProjectCheck check(s.table(), ctx.language);
     const CheckResult result = check.runUnattended(s.projectFolder());
+    if (result.projectFolderMissing) {
+        ctx.err << ProjectCheck::missingFolderText(ctx.language, s.projectFolder()) << "\n";
+        return kFailed;
+    }
     for (const auto& line : checkReportLines(result))
         ctx.out << line << "\n";
     if (args.has("--save") && s.modified()) {

@@ -1,6 +1,7 @@
 #include "HeadlessUi.h"
 
 #include "util/Fs.h"
+#include "util/StartProgram.h"
 
 #include <cstdlib>
 #include <string>
@@ -71,14 +72,7 @@ bool HeadlessUi::shellExplore(const std::filesystem::path& folder)
 
 bool HeadlessUi::startProgram(const std::filesystem::path& program)
 {
-#if defined(_WIN32)
-    return desktopOpen(pathText(program));
-#else
-    // Detached, in its own folder, so the runtime finds CFG/ beside itself.
-    const std::string command = "cd " + shellQuote(pathText(program.parent_path())) + " && " +
-                                shellQuote(pathText(program)) + " >/dev/null 2>&1 &";
-    return std::system(command.c_str()) == 0;
-#endif
+    return startDetached(program);
 }
 
 }  // namespace qv::cli

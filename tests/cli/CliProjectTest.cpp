@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <set>
 #include <sstream>
+#include <thread>
 
 using namespace qv::test;
 namespace fs = std::filesystem;
@@ -196,6 +199,127 @@ TEST_F(CliProjectCommands, MissingFilesAreErrorsNeverQuestions)
     const auto r = runCli({"show", (dir / "second/demo.qvp").string()}, base.path());
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(r.err.empty());
+}
+
+// The names directly in a folder.
+std::set<std::string> namesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+// A file of the working copy's name beside the project is the person's (or
+// the working copy of a window that has the project open).
+TEST_F(CliProjectCommands, CommandsLeaveTheFilesBesideTheProjectAlone)
+{
+    TempDir base;
+    fs::copy(testBase(), base.path(), fs::copy_options::recursive);
+    writeFile(dir / "demo.tmp", "the person's own notes");
+    const std::set<std::string> before = namesIn(dir.path());
+    const std::string projectBytes = readFile(project);
+    std::vector<std::vector<std::string>> commands{
+        {"show", project},
+        {"build", project, (dir / "cd").string()},
+        {"check", project},
+        {"export", project, "asc", (base / "list.asc").string()},
+    };
+    // record needs the menu runtime, which a build without it doesn't ship.
+    if (fs::exists(base / "Files/rnv.exe"))
+        commands.push_back({"record", project});
+    for (const auto& args : commands) {
+        const auto r = runCli(args, base.path());
+        EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+        EXPECT_EQ(readFile(dir / "demo.tmp"), "the person's own notes") << args[0];
+        EXPECT_EQ(namesIn(dir.path()), before) << args[0];
+        EXPECT_EQ(readFile(project), projectBytes) << args[0];
+    }
+
+    // check --save saves, through a working copy of its own.
+    fs::remove(dir / "cd/Music/welcome.wav");
+    const auto saved = runCli({"check", project, "--save"}, base.path());
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_NE(saved.out.find("saved\t"), std::string::npos);
+    EXPECT_NE(readFile(project), projectBytes);
+    EXPECT_EQ(readFile(dir / "demo.tmp"), "the person's own notes");
+    EXPECT_EQ(namesIn(dir.path()), before);
+}
+
+// An unmounted disc or network folder: nothing is judged, nothing removed, nothing saved.
+TEST_F(CliProjectCommands, CheckOfAMissingProjectFolderRemovesNothing)
+{
+    fs::rename(dir / "cd", dir / "elsewhere");
+    const std::string before = readFile(project);
+    const auto r = runCli({"check", project, "--save"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find((dir / "cd").string() + "/"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("changed nothing"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(project), before);
+}
+
+// The demo's jump point carries the word of the language it was made in.
+TEST_F(CliProjectCommands, JumpPointsOfAnotherLanguageStayAndBuildAsJumpPoints)
+{
+    const auto checked = runCli({"--language", "2", "check", project});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.out, "");
+
+    TempDir german;
+    ASSERT_EQ(runCli({"--language", "2", "demo", german.path().string()}).status, 0);
+    const std::string germanProject = (german / "demo.qvp").string();
+    const auto shown = runCli({"show", germanProject});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(shown.out.find("Browse the Tools\tSprungpunkt\t"), std::string::npos) << shown.out;
+    const auto built = runCli({"build", germanProject, (german / "out").string()});
+    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string members = readFile(german / "out/CFG/members.cfg");
+    EXPECT_NE(members.find("caption=Browse the Tools\r\nicon_number=12\r\n"), std::string::npos) << members;
+}
+
+TEST_F(CliProjectCommands, AMissingCategoryFileIsAPlainSentenceNotAQuestion)
+{
+    TempDir base;
+    fs::copy(testBase(), base.path(), fs::copy_options::recursive);
+    const auto demo = runCli({"demo", (dir / "second").string()}, base.path());
+    ASSERT_EQ(demo.status, 0) << demo.err;
+    fs::remove(base / "Files/Standard.qvc");
+    const auto r = runCli({"show", (dir / "second/demo.qvp").string()}, base.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The category file " + (base / "Files/Standard.qvc").string() + " of this project was not found.\n");
+}
+
+// build --run starts the runtime by its absolute path, also for a relative
+// OUTDIR, and a runtime that can't be started is a failure.
+TEST(CliBuildRun, StartsTheRuntimeOrFails)
+{
+    TempDir base;
+    fs::copy(testBase(), base.path(), fs::copy_options::recursive);
+    TempDir dir;
+    ASSERT_EQ(runCli({"demo", dir.path().string()}, base.path()).status, 0);
+    const std::string project = (dir / "demo.qvp").string();
+    const fs::path runtime = base / "Files/rnv.exe";
+    const fs::path cwd = fs::current_path();
+    fs::current_path(dir.path());
+
+    fs::remove(runtime);
+    writeFile(runtime, "#!/bin/sh\npwd > started.txt\n");
+    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::add);
+    const auto r = runCli({"build", project, "out dir", "--run"}, base.path());
+    EXPECT_EQ(r.status, 0) << r.err;
+    const fs::path marker = dir / "out dir/started.txt";
+    for (int i = 0; i < 100 && readFile(marker).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(readFile(marker), (dir / "out dir").string() + "\n");
+
+    fs::remove(runtime);
+    writeFile(runtime, "not a program");
+    const auto failed = runCli({"build", project, "second", "--run"}, base.path());
+    fs::current_path(cwd);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("could not be started"), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find((dir / "second/rnv.exe").string()), std::string::npos) << failed.err;
 }
 
 }  // namespace

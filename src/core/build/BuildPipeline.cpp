@@ -86,6 +86,7 @@ BuildInput BuildInput::fromProject(const fs::path& baseDir, const ItemTable& tab
     in.items.rootName = std::move(rootName);
     in.items.categories = categories.captions();
     in.items.yesWord = table.yesWord();
+    in.items.jumpWords = table.jumpWords();
     in.items.items.reserve(static_cast<std::size_t>(table.rowCount() - 1));
     for (int row = 1; row < table.rowCount(); ++row) {
         ItemFieldTexts& fields = in.items.items.emplace_back();

@@ -100,7 +100,7 @@ RuntimeItemSummary writeRuntimeItemFiles(const std::filesystem::path& cfgFolder,
             const ItemFieldTexts& item = source.items[rows[i]];
             const std::string section = category + "-" + std::to_string(i);
             members.writeString(section, "caption", oneLine(fieldOf(item, FieldName)));
-            members.writeInteger(section, "icon_number", itemType(fieldOf(item, FieldFileName)));
+            members.writeInteger(section, "icon_number", itemType(fieldOf(item, FieldFileName), source.jumpWords));
 
             const auto itemPath = itemFolder / itemFileName(section);
             batch.startAnew(itemPath);

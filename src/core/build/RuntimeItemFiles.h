@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/JumpWords.h"
 #include "project/ItemFields.h"
 
 namespace qv {
@@ -17,6 +18,7 @@ struct RuntimeItemSource {
     std::vector<std::string> categories;  // captions in list order
     std::vector<ItemFieldTexts> items;    // the table's item rows in order
     std::string yesWord;                  // the current language's yes word
+    JumpWords jumpWords;                  // a File Name that is one of these is a jump point
 };
 
 struct RuntimeItemSummary {

@@ -234,8 +234,7 @@ void CategoryEditor::addClick()
         return;
     }
     if (static_cast<int>(m_entries.size()) >= CategoryFile::kMaxCategories) {
-        m_ui.messageBox({"", formatS("A category file holds at most %s categories.",
-                                     std::to_string(CategoryFile::kMaxCategories))},
+        m_ui.messageBox({"M59", formatS(m_language.message("M59"), std::to_string(CategoryFile::kMaxCategories))},
                         MsgKind::Information, MsgButtons::Ok);
         return;
     }
@@ -397,8 +396,12 @@ void CategoryEditor::OKClick()
         if (m_ui.messageBox({"M23", m_language.message("M23")}, MsgKind::Information, MsgButtons::OkCancel)
             != MsgResult::Ok)
             return;
-        // The editor closes even when the Save As dialog was cancelled.
-        save();
+        // A save that did not happen (a refused write, a cancelled Save As)
+        // keeps the editor open, so the edits are not lost behind the
+        // person's back. An empty list can't be saved at all (M24 said so):
+        // there is nothing to stay open for.
+        if (!save() && !m_entries.empty())
+            return;
         if (m_host)
             m_host->setProjectModified();
     }

@@ -1,9 +1,12 @@
 #include "check/CheckCommand.h"
 
+#include <utility>
+
 namespace qv {
 
 CheckCommand::CheckCommand(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir)
     : m_ui(ui)
+    , m_language(language)
     , m_check(table, language)
     , m_location(ui, language, baseDir)
     , m_summary(table, ui, language, baseDir)
@@ -23,7 +26,13 @@ void CheckCommand::checkClick(std::string_view projectFolder)
         if (row == 1 || row % 256 == 0 || row == rows)
             m_ui.progress("check", row, rows);
     };
-    m_summary.prepare(m_check.run(projectFolder, choose, progress));
+    CheckResult result = m_check.run(projectFolder, choose, progress);
+    if (result.projectFolderMissing) {
+        m_ui.messageBox(Message{"M58", ProjectCheck::missingFolderText(m_language, projectFolder)}, MsgKind::Error,
+                        MsgButtons::Ok);
+        return;
+    }
+    m_summary.prepare(std::move(result));
     m_ui.showModal(m_summary);
     m_summary.FormClose();
 }

@@ -23,6 +23,7 @@ public:
 
     // The Check button and menu entry: click sound, the check of every row,
     // then the summary, shown modally whether or not its lists hold anything.
+    // A project folder that is not there brings M58 instead and changes nothing.
     // projectFolder is the open project's rootname.
     void checkClick(std::string_view projectFolder);
 
@@ -32,6 +33,7 @@ public:
 
 private:
     Ui& m_ui;
+    const Language& m_language;
     ProjectCheck m_check;
     CheckLocationDialog m_location;
     CheckSummary m_summary;

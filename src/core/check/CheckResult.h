@@ -32,6 +32,9 @@ struct RepointedItem {
 struct CheckResult {
     std::vector<RemovedItem> removed;
     std::vector<RepointedItem> repointed;
+    // The project folder was not there (an unmounted disc or network folder,
+    // a project from another machine): the run stopped before any row.
+    bool projectFolderMissing = false;
 
     bool changedAnything() const { return !removed.empty() || !repointed.empty(); }
 };

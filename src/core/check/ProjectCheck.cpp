@@ -69,6 +69,11 @@ CheckResult ProjectCheck::run(std::string_view projectFolder, const LocationChoo
 {
     m_stats = {};
     CheckResult result;
+    std::error_code folderError;
+    if (projectFolder.empty() || !fs::is_directory(pathFromText(projectFolder), folderError)) {
+        result.projectFolderMissing = true;
+        return result;
+    }
     // Made at the first missing file and kept for the run: one walk answers every item.
     std::unique_ptr<FileTreeIndex> index;
 
@@ -91,10 +96,9 @@ CheckResult ProjectCheck::run(std::string_view projectFolder, const LocationChoo
         const std::string& fileName = m_table.read(FieldFileName, row);
         const std::string& cdPath = m_table.read(FieldCdPath, row);
 
-        if (iequals(fileName, m_language.jumpWord())) {
+        if (m_language.isJumpWord(fileName)) {
             std::error_code ec;
-            // With no project folder there is no folder for a jump point to name.
-            if (!projectFolder.empty() && fs::is_directory(jumpFolder(projectFolder, cdPath), ec)) {
+            if (fs::is_directory(jumpFolder(projectFolder, cdPath), ec)) {
                 ++row;
             } else if (remove(row)) {
                 ++row;
@@ -109,8 +113,7 @@ CheckResult ProjectCheck::run(std::string_view projectFolder, const LocationChoo
         ++m_stats.searches;
         if (!index) {
             index = std::make_unique<FileTreeIndex>(projectFolder);
-            if (!projectFolder.empty())
-                ++m_stats.walks;
+            ++m_stats.walks;
             m_stats.directoryReads += index->directoryReads();
         }
         const std::vector<std::string> folders = distinctFolders(index->find(fileName));
@@ -134,6 +137,12 @@ CheckResult ProjectCheck::run(std::string_view projectFolder, const LocationChoo
 
     m_table.setCursorReal(cursorRow, cursorColumn);
     return result;
+}
+
+std::string ProjectCheck::missingFolderText(const Language& language, std::string_view projectFolder)
+{
+    const std::string text = language.message("M58");
+    return formatS(text.empty() ? "M58 %s" : text, projectFolder);
 }
 
 CheckResult ProjectCheck::runUnattended(std::string_view projectFolder)

@@ -40,6 +40,8 @@ public:
 
     // Visits the rows from the first to the last; projectFolder is rootname
     // with its final separator. Without a chooser the first folder is taken.
+    // When the project folder does not exist, nothing below it can be judged:
+    // the run changes no row and says so (projectFolderMissing).
     // The modified flag is left to the caller (markCheckedProject).
     CheckResult run(std::string_view projectFolder, const LocationChooser& choose = {}, const Progress& progress = {});
     // The command line's check: never asks, takes the first of several
@@ -48,6 +50,9 @@ public:
     CheckResult runUnattended(std::string_view projectFolder);
 
     const CheckStats& stats() const { return m_stats; }
+
+    // The text of M58 that tells a missing project folder, naming it.
+    static std::string missingFolderText(const Language& language, std::string_view projectFolder);
 
     // The CD Path the check writes for a folder: the project folder cut from
     // its front (compared with case), backslashes, one at the end and one in

@@ -2,10 +2,34 @@
 
 #include "profile/ProfileBatch.h"
 #include "profile/ProfileFile.h"
+#include "util/Text.h"
 
 #include <string>
+#include <utility>
 
 namespace qv {
+
+namespace {
+
+constexpr int kLastMessage = 59;
+
+// The messages added after the first language files were made.
+constexpr std::pair<std::string_view, std::string_view> kAddedMessages[] = {
+    {"M58", "The project folder %s was not found (is the disc or network drive that holds it connected?). "
+            "The check has changed nothing."},
+    {"M59", "A category file holds at most %s categories."},
+};
+
+std::string_view addedMessage(std::string_view key)
+{
+    for (const auto& [k, text] : kAddedMessages) {
+        if (k == key)
+            return text;
+    }
+    return {};
+}
+
+}  // namespace
 
 Language::Language()
 {
@@ -32,7 +56,12 @@ void Language::setText(std::string key, std::string text)
 std::string Language::message(std::string_view key) const
 {
     const auto it = m_messages.find(key);
-    return it == m_messages.end() ? std::string() : it->second;
+    return it == m_messages.end() ? std::string(addedMessage(key)) : it->second;
+}
+
+bool Language::isJumpWord(std::string_view fileName) const
+{
+    return iequals(fileName, m_jump) || m_jumpWords.matches(fileName);
 }
 
 std::string Language::text(std::string_view key) const
@@ -86,9 +115,9 @@ Language Language::load(const std::filesystem::path& baseDir, int number)
     const ProfileFile f(fileOf(baseDir, number), &batch);
 
     lang.m_help = f.readString("General", "Help", number == 2 ? "VlxHlp2.hlp" : "VlxHlp1.hlp");
-    for (int i = 1; i <= 57; ++i) {
+    for (int i = 1; i <= kLastMessage; ++i) {
         const std::string key = "M" + std::to_string(i);
-        lang.m_messages[key] = f.readString("Messages", key, "");
+        lang.m_messages[key] = f.readString("Messages", key, addedMessage(key));
     }
     lang.m_messages["M39_2"] = f.readString("Messages", "M39_2", "");
 
@@ -105,6 +134,7 @@ Language Language::load(const std::filesystem::path& baseDir, int number)
         lang.m_grid[static_cast<std::size_t>(i - 1)] = f.readString("Grid", "G" + std::to_string(i), "not used");
 
     loadWindowSections(lang, f);
+    lang.m_jumpWords = JumpWords::load(baseDir, &batch);
     return lang;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/JumpWords.h"
 #include "util/LegacyCodePage.h"
 
 #include <array>
@@ -29,13 +30,19 @@ public:
 
     // General/Help: the help file name.
     const std::string& helpFileName() const { return m_help; }
-    // Messages/M1..M57, M39_2.
+    // Messages/M1..M59, M39_2. M58 and M59 came later than the others: a
+    // language file without them gets the English text rather than an
+    // empty box.
     std::string message(std::string_view key) const;
     // Texts: TJP, TYES, TNO, SYES, SNO, T1..T59.
     std::string text(std::string_view key) const;
     const std::string& yesWord() const { return m_yes; }
     const std::string& noWord() const { return m_no; }
     const std::string& jumpWord() const { return m_jump; }
+    // The File Name marks a jump point: this language's word or that of any
+    // other interface language (a project made in German, checked in English).
+    bool isJumpWord(std::string_view fileName) const;
+    const JumpWords& jumpWords() const { return m_jumpWords; }
     // Grid/G1..G12 for field 1..12.
     const std::string& fieldTitle(int field) const { return m_grid.at(static_cast<std::size_t>(field - 1)); }
     const std::array<std::string, kFieldCount>& fieldTitles() const { return m_grid; }
@@ -74,6 +81,7 @@ private:
     std::string m_yes = "yes";
     std::string m_no = "no";
     std::string m_jump = "Jump Point";
+    JumpWords m_jumpWords;
     std::map<std::string, std::string, std::less<>> m_messages;
     std::map<std::string, std::string, std::less<>> m_texts;
     std::array<std::string, kFieldCount> m_grid;

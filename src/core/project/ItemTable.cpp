@@ -281,7 +281,8 @@ bool ItemTable::isEmptyRow(int row) const
 
 bool ItemTable::isJumpPoint(int row) const
 {
-    return iequals(read(FieldFileName, row), m_words.jump);
+    const std::string& fileName = read(FieldFileName, row);
+    return iequals(fileName, m_words.jump) || m_words.jumpWords.matches(fileName);
 }
 
 int ItemTable::fieldAt(int column) const
@@ -314,6 +315,7 @@ void ItemTable::useLanguage(const Language& language)
     m_words.yes = language.yesWord();
     m_words.no = language.noWord();
     m_words.jump = language.jumpWord();
+    m_words.jumpWords = language.jumpWords();
 }
 
 void ItemTable::applyStartHeadings(const Language& language, const std::array<std::string, kFields>& celld)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/JumpWords.h"
 #include "project/ItemFields.h"
 #include "project/ItemTableObserver.h"
 #include "util/Colour.h"
@@ -91,7 +92,8 @@ public:
     void clearRow1();
     // Both Name and File Name empty: the context menu's and the add dialogs' notion of an empty row.
     bool isEmptyRow(int row) const;
-    // File Name equals the jump word, ignoring ASCII case.
+    // File Name equals the jump word, or that of another interface language
+    // (the one the item was made in), ignoring ASCII case.
     bool isJumpPoint(int row) const;
 
     // --- Column map and headings ---------------------------------------------
@@ -107,6 +109,7 @@ public:
     const std::string& yesWord() const { return m_words.yes; }
     const std::string& noWord() const { return m_words.no; }
     const std::string& jumpWord() const { return m_words.jump; }
+    const JumpWords& jumpWords() const { return m_words.jumpWords; }
     bool languageApplied() const { return m_languageApplied; }
 
     // At program start and from the welcome screen: heading n shows the current
@@ -190,6 +193,7 @@ private:
         std::string yes;
         std::string no;
         std::string jump;
+        JumpWords jumpWords;
     };
 
     friend class Batch;

@@ -207,15 +207,22 @@ std::string ProjectSession::bytesOf(const std::vector<std::string>& categories) 
     return projectFileBytes(header(), items(), categories, YesNoWords{m_table.yesWord(), m_table.noWord()});
 }
 
+std::filesystem::path ProjectSession::workingCopyOf(const std::filesystem::path& projectFile) const
+{
+    const auto beside = workingCopyPath(projectFile);
+    return m_workingCopyFolder.empty() ? beside : m_workingCopyFolder / beside.filename();
+}
+
 bool ProjectSession::putWorkingCopy(const std::string& bytes)
 {
     if (m_data.Project_file.empty())
         return false;
     // Written at the name the project file gives, so a working copy that
     // could not be made before is made now.
-    const auto path = workingCopyPath(m_data.Project_file.fullPath());
+    const auto path = workingCopyOf(m_data.Project_file.fullPath());
     if (!writeFileAtomic(path, bytes)) {
-        m_data.Project_Temp.clear();
+        // An older working copy that is still there stays named, so exit deletes it.
+        m_data.Project_Temp.assign(path);
         return false;
     }
     setArchive(path);
@@ -261,13 +268,13 @@ void ProjectSession::makeWorkingCopy(const std::filesystem::path& projectFile)
     // person opened or saved over it as a project file.
     std::filesystem::path oldCopy = m_data.Project_Temp.fullPath();
     if (oldCopy.empty() && !m_data.Project_file.empty())
-        oldCopy = workingCopyPath(m_data.Project_file.fullPath());
+        oldCopy = workingCopyOf(m_data.Project_file.fullPath());
     setArchive(oldCopy);
     m_data.Project_file.assign(projectFile);
     m_data.Project_Temp.clear();
     if (!samePath(oldCopy, projectFile))
         removeFileQuiet(oldCopy);
-    const auto copy = workingCopyPath(projectFile);
+    const auto copy = workingCopyOf(projectFile);
     copyFileReplace(projectFile, copy);
     m_data.Project_Temp.assign(copy);
     setArchive(copy);
@@ -300,11 +307,13 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
         if (auto found = findCompanion(m_baseDir, header, companion))
             return found;
         const bool categories = companion == ProjectCompanion::Categories;
-        const Message missing = message(categories ? "M29" : "M30");
         if (!ask) {
-            result.error = missing.text.empty() ? missing.key : missing.text;
+            const std::string& stored = categories ? header.categoryPath : header.designPath;
+            result.error = std::string(categories ? "The category file " : "The design file ") +
+                           (stored.empty() ? "(none named)" : stored) + " of this project was not found.";
             return std::nullopt;
         }
+        const Message missing = message(categories ? "M29" : "M30");
         if (m_ui.messageBox(missing, MsgKind::Error, MsgButtons::OkCancel) != MsgResult::Ok) {
             result.cancelled = true;
             return std::nullopt;
@@ -504,7 +513,7 @@ void ProjectSession::designEditorClick()
     if (!modified() || m_data.Project_file.empty())
         return;
     // The working copy names the design file the editor ended with.
-    const auto copy = workingCopyPath(m_data.Project_file.fullPath());
+    const auto copy = workingCopyOf(m_data.Project_file.fullPath());
     try {
         writeProjectHeader(copy, header(), static_cast<std::size_t>(m_table.rowCount() - 1));
         m_data.Project_Temp.assign(copy);

@@ -20,14 +20,16 @@ class MenuDesign;
 struct ProjectFiles;
 
 // How a load treats a missing category or design file: ask (M29/M30 and a
-// chooser), or fail with the message's text and never ask (command line).
+// chooser), or fail with a plain sentence naming the file and never ask
+// (command line: M29 and M30 offer buttons it doesn't have).
 enum class LoadMode { Interactive, NoQuestions };
 
 struct LoadResult {
     bool loaded = false;
     // The person gave up at M29/M30 or in the chooser that follows.
     bool cancelled = false;
-    // Why the load failed: a message text (M29, M30) or a read error.
+    // Why the load failed: a message text (M29, M30; without questions a
+    // sentence naming the missing file) or a read error.
     std::string error;
     // Problems that did not stop the load (a design colour that could not be
     // read); shown as error boxes in the interactive mode.
@@ -76,6 +78,10 @@ public:
                    MenuDesign& design, Ui& ui, const Language& language, ProjectFileReaders readers);
 
     ProjectSessionHooks& hooks() { return m_hooks; }
+    // Where working copies are made: beside the project file (empty, the
+    // program's way) or in a folder of the caller's own, so that a command
+    // that only reads a project changes nothing beside it.
+    void setWorkingCopyFolder(std::filesystem::path folder) { m_workingCopyFolder = std::move(folder); }
     // Registers the project commands with the frame and takes over its Save
     // hook and modified flag; the title and the command enabling follow
     // every load from then on.
@@ -162,6 +168,7 @@ private:
     bool askSaveFirst();
     void fillTable(const std::vector<ItemFieldTexts>& items);
     void afterRowsReplaced();
+    std::filesystem::path workingCopyOf(const std::filesystem::path& projectFile) const;
     void makeWorkingCopy(const std::filesystem::path& projectFile);
     std::string bytesOf(const std::vector<std::string>& categories) const;
     bool putWorkingCopy(const std::string& bytes);
@@ -184,6 +191,7 @@ private:
     std::string m_projectFolder;
     ProjectDialogMode m_dialogMode = ProjectDialogMode::New;
     std::filesystem::path m_savePath;
+    std::filesystem::path m_workingCopyFolder;
 };
 
 }  // namespace qv

@@ -98,6 +98,12 @@ void setReadOnly(const fs::path& path, bool readOnly)
         fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
+void setArchive(const fs::path& path)
+{
+    if (isReadOnly(path))
+        setReadOnly(path, false);
+}
+
 FileAttributes fileAttributes(const fs::path& path)
 {
     return FileAttributes{isHiddenName(path), false, isReadOnly(path)};

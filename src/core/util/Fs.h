@@ -37,8 +37,10 @@ bool isHiddenName(const fs::path& path);
 // Checks the permission bits themselves, so the answer is the same for root.
 bool isReadOnly(const fs::path& path);
 void setReadOnly(const fs::path& path, bool readOnly);
-// Hiding renames nothing on this platform; kept so callers state their intent.
-inline void setArchive(const fs::path&) {}
+// The plain archive attribute: read-only and hidden cleared. Here that gives
+// the owner write permission back (a copy takes its source's permissions, so
+// a file copied from a CD would stay unwritable); a hidden name is left as it is.
+void setArchive(const fs::path& path);
 
 // The path as UTF-8 text (std::filesystem::path::string() is not UTF-8 everywhere).
 std::string pathText(const fs::path& path);

@@ -42,7 +42,11 @@ TEST(ItemType, FromTheFileName)
         {"icon.ico", 11},
         {"Jump Point", 12},
         {"jump point ", 2},
-        {"Sprungpunkt", 2},  // a jump word other than "jump point" takes the type of its ending
+        // The jump word of every interface language: a project keeps the word it was made with.
+        {"Sprungpunkt", 12},
+        {"SPRUNGPUNKT", 12},
+        {"Точка перехода", 12},
+        {"Punto de salto", 12},
         {"Salto.it", 6},
         {"paper.pdf", 13},
         {"sheet.XLS", 13},
@@ -50,4 +54,13 @@ TEST(ItemType, FromTheFileName)
     };
     for (const auto& c : cases)
         EXPECT_EQ(qv::itemType(c.name), c.type) << c.name;
+}
+
+TEST(ItemType, JumpWordsOfTheLanguageFilesInForce)
+{
+    qv::JumpWords words;
+    words.setWord(2, "Verweis");
+    EXPECT_EQ(qv::itemType("verweis", words), 12);
+    EXPECT_EQ(qv::itemType("Sprungpunkt", words), 2);
+    EXPECT_EQ(qv::itemType("Jump Point", words), 12);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace qv;
 using qv::test::FakeUi;
 using qv::test::readFile;
@@ -502,6 +504,66 @@ TEST_F(CategoryEditorTest, OkAfterACancelledSaveAsLeavesTheProjectWithoutAFile)
     EXPECT_FALSE(editor.isShowing());
 }
 
+// OK's save that did not happen must not close the editor: the edits would be
+// gone at the next showing.
+TEST_F(CategoryEditorTest, OkStaysOpenWhenTheSaveItStartedDidNotHappen)
+{
+    const fs::path file = base / "genre" / "Two" / "Two.qvc";
+    struct Case {
+        const char* what;
+        fs::path shownOn;
+        std::function<void()> prepare;  // after the editor is shown
+        std::vector<std::string> shown;  // message keys, or the error text's start
+    };
+    const std::vector<Case> cases{
+        {"read-only file", file, [&] { setReadOnly(file, true); }, {"M23", "error"}},
+        {"default file, Save As cancelled", standard, [] {}, {"M23"}},
+        {"new list, Save As cancelled", file,
+         [&] {
+             editor.newClick();
+             editor.nameField() = "Fresh";
+             ui.onModal["IconChooser"] = [](ModalWindow& w) {
+                 auto& iw = static_cast<IconChooser&>(w);
+                 iw.selectIcon(0);
+                 iw.OKClick();
+             };
+             editor.addClick();
+         },
+         {"M23"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        makeCategoryFile(file, {"First", "Second"});
+        setReadOnly(file, false);
+        const std::string before = readFile(c.shownOn);
+        data.genre_file.assign(c.shownOn);
+        ui.messages.clear();
+        host.modified = 0;
+        host.confirmed = 0;
+        bool stayedOpen = false;
+        ui.onModal["CategoryEditor"] = [&](ModalWindow&) {
+            c.prepare();
+            editor.genreitemsEdited(0, "Changed");
+            editor.OKClick();  // M23 answered OK
+            stayedOpen = editor.isShowing();
+        };
+        editor.execute();
+
+        EXPECT_TRUE(stayedOpen);
+        std::vector<std::string> keys = ui.messageKeys();
+        if (keys.size() == 2 && ui.messages[1].kind == MsgKind::Error)
+            keys[1] = "error";
+        EXPECT_EQ(keys, c.shown);
+        EXPECT_TRUE(editor.modified());
+        EXPECT_EQ(editor.entries()[0].caption, "Changed");
+        EXPECT_EQ(host.confirmed, 0);
+        EXPECT_EQ(host.modified, 0);
+        EXPECT_EQ(data.genre_file.fullPath(), c.shownOn);
+        EXPECT_EQ(readFile(c.shownOn), before);
+        ui.onModal.erase("IconChooser");
+    }
+}
+
 TEST_F(CategoryEditorTest, CancelWritesNothingAndShowReadsTheFileAgain)
 {
     const fs::path file = base / "genre" / "Two" / "Two.qvc";
@@ -565,8 +627,11 @@ TEST_F(CategoryEditorTest, AddStopsAtTheLargestCountAFileHolds)
     showOn(file);
     ASSERT_EQ(editor.entries().size(), 255u);
     editor.nameField() = "One more";
+    language.setMessage("M59", "Höchstens %s Kategorien.");
     editor.addClick();
     ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].message.key, "M59");
+    EXPECT_EQ(ui.messages[0].message.text, "Höchstens 255 Kategorien.");
     EXPECT_TRUE(ui.modalShown.empty());
     EXPECT_EQ(editor.entries().size(), 255u);
     EXPECT_EQ(editor.nameField(), "One more");

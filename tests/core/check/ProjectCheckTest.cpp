@@ -157,15 +157,58 @@ TEST_F(CheckFixture, JumpPointsStayExactlyWhenTheirFolderExists)
     EXPECT_EQ(command.stats().walks, 0);
 }
 
-TEST_F(CheckFixture, JumpPointWithoutCdPathGoesWhenTheProjectFolderIsMissing)
+// An unmounted disc or network folder, or a project from another machine:
+// nothing below the folder can be judged, so nothing is removed.
+TEST_F(CheckFixture, AMissingProjectFolderIsReportedAndRemovesNothing)
 {
-    add({"Root", "Jump Point", "", ""});
-    fs::remove_all(dir / "cd");
+    language.setMessage("M58", "Project folder %s not found.");
+    for (const bool emptyFolder : {false, true}) {
+        SCOPED_TRACE(emptyFolder ? "no project folder" : "folder gone");
+        table.setRowCount(2);
+        table.clearRow1();
+        table.setModified(false);
+        ui.messages.clear();
+        ui.modalShown.clear();
+        add({"Root", "Jump Point", "", ""});
+        add({"Tool", "tool.exe", "\\x\\", at("x/tool.exe")});
+        fs::remove_all(dir / "cd");
 
-    const CheckResult& result = check();
+        command.checkClick(emptyFolder ? "" : root);
 
-    ASSERT_EQ(result.removed.size(), 1u);
-    EXPECT_TRUE(table.isEmptyRow(1));
+        EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M58"});
+        EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+        EXPECT_EQ(ui.messages[0].message.text, "Project folder " + (emptyFolder ? std::string() : root) + " not found.");
+        EXPECT_TRUE(modals().empty()) << "no summary";
+        ASSERT_EQ(table.rowCount(), 3);
+        EXPECT_EQ(rowItem(1), (Item{"Root", "Jump Point", "", ""}));
+        EXPECT_EQ(rowItem(2).name, "Tool");
+        EXPECT_FALSE(table.isModified());
+        EXPECT_EQ(command.stats().walks, 0);
+
+        ProjectCheck unattended(table, language);
+        const CheckResult result = unattended.runUnattended(emptyFolder ? "" : root);
+        EXPECT_TRUE(result.projectFolderMissing);
+        EXPECT_FALSE(result.changedAnything());
+        EXPECT_EQ(table.rowCount(), 3);
+        EXPECT_FALSE(table.isModified());
+    }
+}
+
+// A jump point keeps the word of the language it was made in.
+TEST_F(CheckFixture, JumpPointsOfEveryInterfaceLanguageStay)
+{
+    fs::create_directories(dir / "cd" / "sub");
+    const std::vector<std::string> words{"Jump Point", "Sprungpunkt", "Точка перехода", "Punto de salto",
+                                         "SPRUNGPUNKT"};
+    for (const auto& word : words)
+        add({word, word, "\\sub\\", ""});
+    for (const int number : {1, 2}) {
+        language.setText("TJP", number == 1 ? "Jump Point" : "Sprungpunkt");
+        const CheckResult& result = check();
+        EXPECT_TRUE(result.removed.empty()) << number;
+        EXPECT_EQ(table.rowCount(), static_cast<int>(words.size()) + 1);
+        EXPECT_EQ(command.stats().searches, 0);
+    }
 }
 
 TEST_F(CheckFixture, TheJumpWordIsTheCurrentLanguages)
@@ -331,20 +374,6 @@ TEST_F(CheckFixture, ASummaryClosedWithoutItsCloseButtonStillMarksTheProject)
     check();
 
     EXPECT_TRUE(table.isModified());
-}
-
-TEST_F(CheckFixture, NoProjectFolderFindsNothingAndSearchesNowhere)
-{
-    file("a/tool.exe");
-    add({"Tool", "tool.exe", "\\x\\", at("x/tool.exe")});
-    add({"Jump", "Jump Point", "", ""});
-
-    command.checkClick("");
-    const CheckResult& result = command.summary().result();
-
-    EXPECT_EQ(result.removed.size(), 2u);
-    EXPECT_EQ(command.stats().walks, 0);
-    EXPECT_EQ(command.stats().directoryReads, 0);
 }
 
 TEST_F(CheckFixture, WindowsTakeTheirTextsFromTheLanguage)

@@ -61,6 +61,34 @@ TEST(Language, MissingKeysOfAPresentFileKeepTheirDefaults)
     EXPECT_EQ(lang.fontSize("L_AddDir", "L18"), 16);
 }
 
+// A jump point keeps the word of the language it was made in; every
+// language's word marks one, the files' own words before the shipped ones.
+TEST(Language, JumpWordsOfAllFourLanguages)
+{
+    TempDir base;
+    writeLanguage(base, 2, "[Texts]\r\nTJP=Verweis\r\n");
+    writeLanguage(base, 4, "[Texts]\r\n");
+    const Language lang = Language::load(base.path(), 1);
+    EXPECT_EQ(lang.jumpWord(), "Jump Point");
+    for (const char* word : {"jump point", "VERWEIS", "Точка перехода", "Punto de salto"})
+        EXPECT_TRUE(lang.isJumpWord(word)) << word;
+    for (const char* word : {"Sprungpunkt", "Jump Point ", "", "readme.txt"})
+        EXPECT_FALSE(lang.isJumpWord(word)) << word;
+}
+
+// Messages added after the first language files: an older file lacks them,
+// and an empty box would tell the person nothing.
+TEST(Language, AddedMessagesFallBackToEnglish)
+{
+    TempDir base;
+    writeLanguage(base, 2, "[Messages]\r\nM59=Höchstens %s Kategorien.\r\n");
+    const Language lang = Language::load(base.path(), 2);
+    EXPECT_NE(lang.message("M58").find("%s"), std::string::npos);
+    EXPECT_EQ(lang.message("M59"), "Höchstens %s Kategorien.");
+    EXPECT_EQ(lang.message("M57"), "");
+    EXPECT_EQ(Language().message("M59"), "A category file holds at most %s categories.");
+}
+
 TEST(Language, ReadsTheKeysOfTheWindowTableAndNoOthers)
 {
     TempDir base;

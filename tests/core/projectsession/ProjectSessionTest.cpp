@@ -335,18 +335,46 @@ TEST_F(ProjectSessionTest, AMissingCategoryFileCanBePicked)
     EXPECT_EQ(table().read(FieldCategory, 1), "Games");
 }
 
-TEST_F(ProjectSessionTest, WithoutQuestionsAMissingFileIsAnErrorWithTheMessageText)
+// M29 and M30 offer OK and Cancel; without questions there are no buttons,
+// so the error is a plain sentence naming the file.
+TEST_F(ProjectSessionTest, WithoutQuestionsAMissingFileIsAnErrorNamingIt)
 {
-    const fs::path project = makeProject("quiet", {"Games"}, {item("a", "Games")});
-    fs::remove(project.parent_path() / "look.qvd");
-    const auto result = session().loadProject(project, LoadMode::NoQuestions);
-    EXPECT_FALSE(result.loaded);
-    EXPECT_FALSE(result.cancelled);
-    EXPECT_EQ(result.error, language.message("M30"));
-    EXPECT_FALSE(result.error.empty());
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_TRUE(ui.fileDialogs.empty());
-    EXPECT_TRUE(session().projectFile().empty());
+    for (const char* missing : {"cats.qvc", "look.qvd"}) {
+        const std::string name = std::string("quiet-") + missing[0];
+        const fs::path project = makeProject(name, {"Games"}, {item("a", "Games")});
+        const fs::path file = project.parent_path() / missing;
+        fs::remove(file);
+        const auto result = session().loadProject(project, LoadMode::NoQuestions);
+        EXPECT_FALSE(result.loaded);
+        EXPECT_FALSE(result.cancelled);
+        const std::string what = missing[0] == 'c' ? "category" : "design";
+        EXPECT_EQ(result.error, "The " + what + " file " + pathText(file) + " of this project was not found.");
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_TRUE(ui.fileDialogs.empty());
+        EXPECT_TRUE(session().projectFile().empty());
+    }
+}
+
+// The command line's sessions keep their working copy in a folder of their
+// own: the file of that name beside the project is the person's.
+TEST_F(ProjectSessionTest, AWorkingCopyFolderKeepsTheProjectFolderUntouched)
+{
+    const fs::path project = makeProject("own", {"Games"}, {item("a", "Games")});
+    const fs::path beside = project.parent_path() / "own.tmp";
+    writeFile(beside, "the person's notes");
+    const fs::path privateFolder = dir / "private";
+    fs::create_directories(privateFolder);
+    session().setWorkingCopyFolder(privateFolder);
+
+    ASSERT_TRUE(session().loadProject(project));
+    EXPECT_EQ(session().workingCopy(), privateFolder / "own.tmp");
+    table().write(FieldName, 1, "changed");
+    session().setModified(true);
+    ASSERT_TRUE(session().save());
+    EXPECT_EQ(recordOf(readFile(project), 1).field(1), "changed");
+    ws->data.Project_Temp.remove();
+    EXPECT_FALSE(fs::exists(privateFolder / "own.tmp"));
+    EXPECT_EQ(readFile(beside), "the person's notes");
 }
 
 TEST_F(ProjectSessionTest, AnUnreadableProjectFileIsReportedAndChangesNothing)
@@ -429,6 +457,66 @@ TEST_F(ProjectSessionTest, SaveOverAReadOnlyProjectFileShowsM57AndKeepsItsConten
     ASSERT_TRUE(fs::exists(copy));
     EXPECT_EQ(recordOf(readFile(copy), 1).field(1), "changed");
     EXPECT_EQ(ui.waitShown, ui.waitClosed);
+}
+
+// A project copied off a CD or without write permission: the working copy is
+// the program's own file, so it must take every write, and exit deletes it.
+TEST_F(ProjectSessionTest, AReadOnlyProjectGetsAWritableWorkingCopyThatExitDeletes)
+{
+    const fs::path project = makeProject("disc", {"Games"}, {item("a", "Games")});
+    setReadOnly(project, true);
+    ASSERT_TRUE(session().loadProject(project));
+    const fs::path copy = project.parent_path() / "disc.tmp";
+    ASSERT_EQ(session().workingCopy(), copy);
+    EXPECT_FALSE(isReadOnly(copy));
+
+    table().write(FieldName, 1, "changed");
+    session().setModified(true);
+    EXPECT_TRUE(session().writeWorkingCopy());
+    EXPECT_EQ(session().workingCopy(), copy);
+    EXPECT_EQ(recordOf(readFile(copy), 1).field(1), "changed");
+
+    // Saving over the read-only file is refused; the changes stay in the working copy.
+    const std::string old = readFile(project);
+    EXPECT_FALSE(session().save());
+    EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M57"});
+    EXPECT_EQ(readFile(project), old);
+    EXPECT_TRUE(session().modified());
+    EXPECT_EQ(recordOf(readFile(copy), 1).field(1), "changed");
+
+    // Saved under a new name: the old working copy goes, the new one is plain too.
+    const fs::path saved = dir / "mine" / "disc.qvp";
+    fs::create_directories(saved.parent_path());
+    ui.fileAnswers.push_back(saved);
+    ASSERT_TRUE(session().saveAs());
+    EXPECT_FALSE(fs::exists(copy));
+    const fs::path newCopy = saved.parent_path() / "disc.tmp";
+    ASSERT_EQ(session().workingCopy(), newCopy);
+    EXPECT_FALSE(isReadOnly(newCopy));
+    EXPECT_FALSE(session().modified());
+
+    // Closing the program deletes the working copy through its reference.
+    ws->data.Project_Temp.remove();
+    EXPECT_FALSE(fs::exists(newCopy));
+    EXPECT_FALSE(fs::exists(copy));
+}
+
+TEST_F(ProjectSessionTest, DesignEditorWritesIntoTheWorkingCopyOfAReadOnlyProject)
+{
+    const fs::path project = makeProject("disc2", {"Games"}, {item("a", "Games")});
+    setReadOnly(project, true);
+    ASSERT_TRUE(session().loadProject(project));
+    const fs::path design = dir / "other" / "new.qvd";
+    writeDesign(design);
+    ws->session.hooks().designEditor = [&] {
+        ws->data.menudesign_file.assign(design);
+        session().setModified(true);
+    };
+    session().designEditorClick();
+    const fs::path copy = project.parent_path() / "disc2.tmp";
+    EXPECT_EQ(session().workingCopy(), copy);
+    EXPECT_EQ(recordOf(readFile(copy), 0).field(6), pathText(design));
+    EXPECT_FALSE(isReadOnly(copy));
 }
 
 TEST_F(ProjectSessionTest, SaveReplacesTheProjectFileWithTheTable)
