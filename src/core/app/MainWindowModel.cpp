@@ -177,14 +177,22 @@ void MainWindowModel::dispatchUnguarded(CommandId id)
 void MainWindowModel::exitClick()
 {
     m_ui.playClick();
+    windowCloseRequested();
+}
+
+bool MainWindowModel::windowCloseRequested()
+{
+    if (m_closed)
+        return true;
     if (modified()) {
         const MsgResult answer = m_ui.messageBox(m_language.message("M23"), MsgKind::Confirmation, MsgButtons::YesNo);
         // A save that didn't happen (failed or cancelled) keeps the program
         // open: closing would lose the changes the person asked to keep.
         if (answer == MsgResult::Yes && m_hooks.save && !m_hooks.save())
-            return;
+            return false;
     }
     close();
+    return true;
 }
 
 void MainWindowModel::close()

@@ -74,6 +74,10 @@ public:
 
     // Exit (`exit` button, menu Exit): asks M23 when there are unsaved changes.
     void exitClick();
+    // The window's close box (or the desktop closing it): unsaved changes are
+    // asked about as Exit asks (M23), without the click; false when the
+    // window stays open because the save asked for didn't happen.
+    bool windowCloseRequested();
     // Closing the window by any way: working copy and Files/burn vlx.cpj
     // deleted, settings saved. Ends the program, even when the settings file
     // can't be written (that is reported).

@@ -590,9 +590,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     MainWindowModel& frame = m_app.frame();
     if (!frame.closed()) {
-        // Closing the window by other means than Exit does not ask.
         storeGeometry();
-        frame.close();
+        if (!frame.windowCloseRequested()) {
+            event->ignore();
+            refresh();
+            return;
+        }
     }
     event->accept();
 }

@@ -190,6 +190,33 @@ TEST_F(MainWindowModelTest, ClosingOtherwiseDoesNotAskAndSavesTheSettings)
     EXPECT_EQ(f.readString("settings", "celld_1", ""), "File Name");
 }
 
+TEST_F(MainWindowModelTest, TheCloseBoxAsksAboutUnsavedChangesToo)
+{
+    // Closing by the title bar would otherwise drop the changes without a word.
+    struct Case {
+        MsgResult answer;
+        bool saveSucceeds;
+        bool closed;
+        int saves;
+    };
+    for (const Case c : {Case{MsgResult::No, true, true, 0}, Case{MsgResult::Yes, true, true, 1},
+                         Case{MsgResult::Yes, false, false, 1}}) {
+        FakeUi u;
+        ProjectFiles d;
+        MainWindowModel m(base.path(), d, u);
+        int saved = 0;
+        m.hooks().save = [&] { ++saved; return c.saveSucceeds; };
+        m.firstShow();
+        m.setModified(true);
+        u.messageAnswers.push_back(c.answer);
+        EXPECT_EQ(m.windowCloseRequested(), c.closed);
+        EXPECT_EQ(m.closed(), c.closed);
+        EXPECT_EQ(u.messageKeys(), std::vector<std::string>{"M23"});
+        EXPECT_EQ(u.clicks, 0);
+        EXPECT_EQ(saved, c.saves);
+    }
+}
+
 TEST_F(MainWindowModelTest, UnwritableSettingsAreReportedAndTheProgramStillEnds)
 {
     openProject();
