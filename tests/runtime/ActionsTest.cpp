@@ -121,8 +121,11 @@ void ActionsTest::runsWhatLiesOnTheCd_data()
     QTest::newRow("document is opened") << "\\Docs\\manual.pdf" << 13 << "Docs/manual.pdf" << "opened" << "Docs/manual.pdf";
     QTest::newRow("other case on disk") << "\\TOOLS\\Setup.EXE" << 0 << "Tools/setup.exe" << "started" << "Tools/setup.exe";
     QTest::newRow("jump point opens its folder") << "\\Tools\\Jump Point" << 12 << "Tools/setup.exe" << "opened" << "Tools";
-    QTest::newRow("jump point with another language's word") << "\\Tools\\Sprungpunkt" << 2 << "Tools/setup.exe"
+    QTest::newRow("jump point with another language's word") << "\\Tools\\Sprungpunkt" << 12 << "Tools/setup.exe"
                                                              << "opened" << "Tools";
+    // A word no shipped language file holds gets type 2, as every jump word
+    // but the English one did on CDs built before; its folder is opened all the same.
+    QTest::newRow("jump point typed 2") << "\\Tools\\Verweis" << 2 << "Tools/setup.exe" << "opened" << "Tools";
     QTest::newRow("missing file without ending, folder missing too") << "\\Gone\\readme" << 2 << "" << "message"
                                                                      << "\\Gone\\readme was not found on this CD.";
     QTest::newRow("hyperlink") << "http://example.org/" << 4 << "" << "address" << "http://example.org/";

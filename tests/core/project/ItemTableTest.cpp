@@ -333,13 +333,16 @@ TEST(ItemTable, DraggingARowRecoloursButIsNoModification)
     EXPECT_FALSE(table.isModified());
 }
 
-TEST(ItemTable, JumpPointIsTheJumpWordIgnoringAsciiCase)
+// A jump point keeps the word of the language it was made in.
+TEST(ItemTable, JumpPointIsAJumpWordOfAnyLanguageIgnoringAsciiCase)
 {
     ItemTable table;
     table.applyStartHeadings(germanLanguage(), fieldOrderCelld());
-    fillTable(table, {{{FieldFileName, "SPRUNGPUNKT"}}, {{FieldFileName, "Jump Point"}}, {{FieldName, "x"}}});
+    fillTable(table, {{{FieldFileName, "SPRUNGPUNKT"}}, {{FieldFileName, "Jump Point"}}, {{FieldName, "x"}},
+                      {{FieldFileName, "Jump Point.txt"}}});
     EXPECT_TRUE(table.isJumpPoint(1));
-    EXPECT_FALSE(table.isJumpPoint(2));
+    EXPECT_TRUE(table.isJumpPoint(2));
+    EXPECT_FALSE(table.isJumpPoint(4));
     EXPECT_FALSE(table.isEmptyRow(3));
     table.write(FieldName, 3, "");
     EXPECT_TRUE(table.isEmptyRow(3));
