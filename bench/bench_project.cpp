@@ -33,16 +33,13 @@ public:
         std::fprintf(stderr, "message: %s\n", m.text.c_str());
         return qv::MsgResult::Ok;
     }
-    void showWait() override {}
-    void closeWait() override {}
-    void progress(std::string_view, std::int64_t, std::int64_t) override {}
     void playClick() override {}
     void playSound(const fs::path&) override {}
     void stopSound() override {}
     std::optional<fs::path> openFile(const qv::FileDialogSpec&) override { return std::nullopt; }
     std::optional<fs::path> saveFile(const qv::FileDialogSpec&) override { return saveAnswer; }
     std::optional<fs::path> browseFolder(const std::string&, const fs::path&) override { return std::nullopt; }
-    std::optional<qv::Colour> chooseColour(qv::Colour, std::array<std::string, 16>&) override { return std::nullopt; }
+    std::optional<qv::ColourValue> chooseColour(qv::ColourValue, qv::CustomColours&) override { return std::nullopt; }
     void showModal(qv::ModalWindow&) override {}
     bool shellOpen(const std::string&) override { return false; }
     bool shellExplore(const fs::path&) override { return false; }
@@ -51,6 +48,11 @@ public:
     void showHelp(const fs::path&, int) override {}
 
     std::optional<fs::path> saveAnswer;
+
+protected:
+    void workBegun(std::string_view, std::int64_t, qv::Stopping) override {}
+    bool workProgress(std::int64_t, std::int64_t) override { return true; }
+    void workEnded() override {}
 };
 
 class NoFonts final : public qv::FontRegistrar {

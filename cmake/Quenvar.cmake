@@ -36,5 +36,7 @@ function(quenvar_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE quenvar_options quenvar_testsupport GTest::gtest GTest::gtest_main
     PkgConfig::FONTCONFIG JPEG::JPEG ${T_LIBS})
+  target_compile_definitions(${name} PRIVATE QUENVAR_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    QUENVAR_SOURCE_ASSETS="${CMAKE_SOURCE_DIR}/assets" QUENVAR_BUILD_BASE="${QUENVAR_BASE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QUENVAR_ASSETS=${CMAKE_SOURCE_DIR}/assets;QUENVAR_TEST_BASE=${QUENVAR_BASE_DIR}")
 endfunction()

@@ -5,7 +5,7 @@
 #include "app/ProgramWindow.h"
 #include "application/Application.h"
 #include "project/ProjectFile.h"
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,10 +2,10 @@
 
 #include "CliContext.h"
 #include "app/AppInfo.h"
-#include "app/BaseDirectory.h"
+#include "util/BaseDirectory.h"
 #include "i18n/Settings.h"
-#include "profile/ProfileFile.h"
 #include "util/Fs.h"
+#include "util/IntegerText.h"
 #include "util/LegacyCodePage.h"
 #include "util/Text.h"
 
@@ -78,7 +78,7 @@ void printHelp(std::ostream& out)
 {
     out << kProgramName << " - " << kVersionLine << "\n"
         << "Authoring tool for autostart menus on data CDs.\n\n"
-        << "Usage: Tovald [--base DIR] [--language N] [COMMAND ... | PROJECT.qvp]\n"
+        << "Usage: Tovald [--base DIR] [--language N] [--progress] [COMMAND ... | PROJECT.qvp]\n"
         << "       Tovald [--base DIR] [--language N] --screenshot WINDOW FILE.png | --screenshot --list\n\n"
         << "Without a command the program window opens (with PROJECT.qvp loaded when one is named).\n"
         << "--screenshot renders a window off-screen with the demo project loaded and exits.\n\n"
@@ -88,6 +88,7 @@ void printHelp(std::ostream& out)
     out << "\nOptions (before the command):\n"
         << "  --base DIR      base directory (default: QUENVAR_BASE, else the folder of Tovald)\n"
         << "  --language N    1 English, 2 German, 3 Russian, 4 Spanish (default: the settings file's)\n"
+        << "  --progress      a line \"<work>: <n>%\" on stderr as long work goes on\n"
         << "  --help          this text; COMMAND --help describes one command\n"
         << "  --version       the version line\n\n"
         << "Exit status: 0 success, 1 the command failed, 2 wrong usage.\n";
@@ -95,7 +96,7 @@ void printHelp(std::ostream& out)
 
 void printCommandHelp(std::ostream& out, const Command& c)
 {
-    out << "Usage: Tovald [--base DIR] [--language N] " << c.name << " " << c.usage << "\n\n"
+    out << "Usage: Tovald [--base DIR] [--language N] [--progress] " << c.name << " " << c.usage << "\n\n"
         << c.summary << ".\n\n"
         << c.details;
 }
@@ -115,6 +116,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::optional<int> languageNumber;
     WindowRequest request;
     bool screenshot = false;
+    bool showProgress = false;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -131,6 +133,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (a == "--version") {
             out << kVersionLine << "\n";
             return kOk;
+        }
+        if (a == "--progress") {
+            showProgress = true;
+            continue;
         }
         if (a == "--screenshot") {
             screenshot = true;
@@ -153,7 +159,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 base = pathFromText(value);
             } else {
                 std::int32_t n = 0;
-                if (!ProfileFile::parseInteger(value, n) || n < 1 || n > 4)
+                if (!parseInteger(value, n) || n < 1 || n > 4)
                     return usageError(err, "--language takes 1, 2, 3 or 4.");
                 languageNumber = n;
             }
@@ -210,6 +216,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     // files are read in the chosen language's code page all the same, and a
     // run leaves the process's setting as it found it.
     const LegacyCodePage::Scope codePage(ctx.language.legacyCodePage());
+    ctx.ui.setShowProgress(showProgress);
     try {
         return command->run(ctx, cargs);
     } catch (const std::exception& e) {

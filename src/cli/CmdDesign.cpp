@@ -1,7 +1,7 @@
 #include "CliContext.h"
 
 #include "Cli.h"
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"

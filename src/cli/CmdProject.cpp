@@ -105,8 +105,11 @@ int runBuild(CliContext& ctx, const CommandArgs& args)
     CliProject project(ctx);
     if (!project.open(args.positional[0]))
         return kFailed;
-    const BuildSummary summary = BuildPipeline::buildInto(buildInputOf(ctx, project),
-                                                          std::filesystem::absolute(pathFromText(args.positional[1])));
+    BuildSummary summary;
+    {
+        auto work = ctx.ui.beginWork("build");
+        summary = BuildPipeline::buildInto(buildInputOf(ctx, project), std::filesystem::absolute(pathFromText(args.positional[1])), &work);
+    }
     printBuildSummary(ctx, summary);
     if (args.has("--run")) {
         const auto runtime = BuildPipeline::runtimeProgram(summary.folders);
@@ -125,7 +128,11 @@ int runCheck(CliContext& ctx, const CommandArgs& args)
         return kFailed;
     ProjectSession& s = project.session();
     ProjectCheck check(s.table(), ctx.language);
-    const CheckResult result = check.runUnattended(s.projectFolder());
+    CheckResult result;
+    {
+        auto work = ctx.ui.beginWork("check");
+        result = check.runUnattended(s.projectFolder(), [&work](int row, int rows) { work.step(row, rows); });
+    }
     if (result.projectFolderMissing) {
         ctx.err << ProjectCheck::missingFolderText(ctx.language, s.projectFolder()) << "\n";
         return kFailed;
@@ -156,7 +163,11 @@ int runExport(CliContext& ctx, const CommandArgs& args)
         return kFailed;
     NoOfficeAdapter office;
     const auto target = std::filesystem::absolute(pathFromText(args.positional[2]));
-    const ExportResult result = exportItemList(project.table(), *format, target, office);
+    ExportResult result;
+    {
+        auto work = ctx.ui.beginWork("export", kExportSteps);
+        result = exportItemList(project.table(), *format, target, office, &work);
+    }
     if (!result.ok) {
         ctx.err << result.error << "\n";
         return kFailed;

@@ -1,6 +1,6 @@
 #include "DemoProject.h"
 
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 #include "categories/CategoryFile.h"
 #include "i18n/Language.h"
 #include "items/ItemRules.h"

@@ -3,6 +3,7 @@
 #include "util/Fs.h"
 #include "util/StartProgram.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -11,6 +12,24 @@ namespace qv::cli {
 HeadlessUi::HeadlessUi(std::ostream& err)
     : m_err(err)
 {
+}
+
+void HeadlessUi::workBegun(std::string_view what, std::int64_t, Stopping)
+{
+    m_work = what;
+    m_lastPercent = -1;
+}
+
+bool HeadlessUi::workProgress(std::int64_t done, std::int64_t total)
+{
+    if (!m_showProgress || total <= 0)
+        return true;
+    const int percent = static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100));
+    if (percent > m_lastPercent) {
+        m_lastPercent = percent;
+        m_err << m_work << ": " << percent << "%\n";
+    }
+    return true;
 }
 
 MsgResult HeadlessUi::messageBox(const Message& message, MsgKind kind, MsgButtons buttons)

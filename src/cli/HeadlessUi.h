@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <ostream>
 #include <string>
@@ -15,13 +15,14 @@ class HeadlessUi final : public Ui {
 public:
     explicit HeadlessUi(std::ostream& err);
 
+    // With --progress: a line "<work>: <n>%" on the error stream each time
+    // the percentage of work with a known total grows; otherwise silent.
+    void setShowProgress(bool on) { m_showProgress = on; }
+
     bool errorShown() const { return !m_errors.empty(); }
     const std::vector<std::string>& errors() const { return m_errors; }
 
     MsgResult messageBox(const Message& message, MsgKind kind, MsgButtons buttons) override;
-    void showWait() override {}
-    void closeWait() override {}
-    void progress(std::string_view, std::int64_t, std::int64_t) override {}
     void playClick() override {}
     void playSound(const std::filesystem::path&) override {}
     void stopSound() override {}
@@ -31,7 +32,7 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<Colour> chooseColour(Colour, std::array<std::string, 16>&) override { return std::nullopt; }
+    std::optional<ColourValue> chooseColour(ColourValue, CustomColours&) override { return std::nullopt; }
     void showModal(ModalWindow&) override {}
     bool shellOpen(const std::string& target) override;
     bool shellExplore(const std::filesystem::path& folder) override;
@@ -39,7 +40,16 @@ public:
     std::optional<RgbImage> clipboardBitmap() override { return std::nullopt; }
     void showHelp(const std::filesystem::path&, int) override {}
 
+protected:
+    // Nothing to take down before a question: there is no wait window.
+    void workBegun(std::string_view what, std::int64_t total, Stopping stopping) override;
+    bool workProgress(std::int64_t done, std::int64_t total) override;
+    void workEnded() override {}
+
 private:
+    bool m_showProgress = false;
+    std::string m_work;
+    int m_lastPercent = -1;
     std::ostream& m_err;
     std::vector<std::string> m_errors;
 };

@@ -8,7 +8,7 @@
 #include <QFontDatabase>
 
 #include "Painting.h"
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryFile.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"

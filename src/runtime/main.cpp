@@ -10,7 +10,7 @@
 #include "Painting.h"
 #include "RuntimeOptions.h"
 #include "SplashScreen.h"
-#include "app/BaseDirectory.h"
+#include "util/BaseDirectory.h"
 #include "util/Fs.h"
 
 int main(int argc, char* argv[])

@@ -185,6 +185,39 @@ TEST_F(CliProjectCommands, ExportWritesTheTextFormatsAndReportsOffice)
     }
 }
 
+TEST_F(CliProjectCommands, ProgressLinesOnlyWithTheProgressOption)
+{
+    const auto quiet = runCli({"export", project, "asc", (dir / "quiet.asc").string()});
+    EXPECT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.err, "");
+
+    const auto loud = runCli({"--progress", "export", project, "asc", (dir / "loud.asc").string()});
+    EXPECT_EQ(loud.status, 0) << loud.err;
+    EXPECT_EQ(loud.err, "export: 0%\nexport: 33%\nexport: 66%\nexport: 100%\n");
+    EXPECT_EQ(readFile(dir / "loud.asc"), readFile(dir / "quiet.asc"));
+
+    const auto check = runCli({"--progress", "check", project});
+    EXPECT_EQ(check.status, 0) << check.err;
+    const std::string last = "check: 100%\n";
+    ASSERT_GE(check.err.size(), last.size()) << check.err;
+    EXPECT_EQ(check.err.substr(check.err.size() - last.size()), last);
+    EXPECT_EQ(check.err.rfind("check: ", 0), 0u) << check.err;
+
+    const auto build = runCli({"--progress", "build", project, (dir / "out").string()});
+    EXPECT_EQ(build.status, 0) << build.err;
+    // A line per percent reached: rising, ending at 100.
+    std::istringstream lines(build.err);
+    std::string line;
+    int previous = -1;
+    while (std::getline(lines, line)) {
+        ASSERT_EQ(line.rfind("build: ", 0), 0u) << line;
+        const int percent = std::stoi(line.substr(7));
+        EXPECT_GT(percent, previous) << line;
+        previous = percent;
+    }
+    EXPECT_EQ(previous, 100);
+}
+
 TEST_F(CliProjectCommands, MissingFilesAreErrorsNeverQuestions)
 {
     const auto none = runCli({"show", (dir / "none.qvp").string()});

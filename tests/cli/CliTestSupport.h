@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cli.h"
+#include "TestAssets.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace qv::test {
-
-// The build's base directory (assets copied, programs built), else the source tree's assets.
-inline std::filesystem::path testBase()
-{
-    if (const char* base = std::getenv("QUENVAR_TEST_BASE"))
-        return base;
-    const char* assets = std::getenv("QUENVAR_ASSETS");
-    return assets ? assets : "assets";
-}
 
 struct CliResult {
     int status = -1;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppInfo.h"
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <functional>
 #include <string_view>
@@ -16,7 +16,8 @@ public:
     {
     }
 
-    std::string_view windowName() const override { return "infodlg"; }
+    static constexpr WindowKind kKind = WindowKind::About;
+    WindowKind kind() const override { return kKind; }
     std::string_view programName() const { return kProgramName; }
     std::string_view title() const { return kAboutTitle; }
     std::string_view version() const { return kVersionLine; }

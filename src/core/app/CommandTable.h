@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ToolButtons.h"
+#include "ui/ToolButtons.h"
 
 #include <array>
 #include <optional>

@@ -47,7 +47,8 @@ void MainWindowModel::firstShow()
     m_settingsCommands.applyLoaded();
     if (m_hooks.applyGrid)
         m_hooks.applyGrid(m_settings.grid);
-    m_modified = false;
+    if (m_hooks.markUnmodified)
+        m_hooks.markUnmodified();
     if (m_hooks.clearLoaderFlags)
         m_hooks.clearLoaderFlags();
     if (m_settings.showWelcome && m_hooks.showWelcome)
@@ -62,12 +63,12 @@ void MainWindowModel::applyLanguage(int number, bool fromSettings)
 
 void MainWindowModel::titleFromLanguage()
 {
-    m_title = projectOpen() ? m_language.text("T22") + " " + m_cdName : m_language.text("T13");
+    m_title = projectOpen() ? m_language.text("T22") + " " + cdName() : m_language.text("T13");
 }
 
 void MainWindowModel::projectChanged(TitleCause cause)
 {
-    std::string name = m_cdName;
+    std::string name = cdName();
     if (name.empty())
         name = cause == TitleCause::Created ? "No CD name" : m_language.text("T26");
     m_title = m_language.text("T22") + " " + name;
@@ -238,7 +239,7 @@ void MainWindowModel::helpContext(int topic)
 void MainWindowModel::aboutClick()
 {
     m_ui.playClick();
-    m_ui.showModal(m_about);
+    m_about.exec(m_ui);
 }
 
 std::array<std::filesystem::path, 10> MainWindowModel::startPictures() const

@@ -2,8 +2,8 @@
 
 #include "app/AboutBox.h"
 #include "app/CommandTable.h"
-#include "app/ProjectFiles.h"
-#include "app/Ui.h"
+#include "util/ProjectFiles.h"
+#include "ui/Ui.h"
 #include "i18n/LanguageManager.h"
 #include "i18n/Settings.h"
 #include "i18n/SettingsCommands.h"
@@ -22,8 +22,12 @@ struct MainWindowHooks {
     // The Save command of the project (saveClick); the Exit command runs it on
     // Yes to M23. False when nothing was saved; the program then stays open.
     std::function<bool()> save;
-    // The project's modified flag where the project keeps it; the frame's own flag otherwise.
+    // The open project's modified flag and CD name, kept by the project
+    // alone; without a project they read as unchanged and unnamed.
     std::function<bool()> modified;
+    std::function<std::string()> cdName;
+    // Start-up, after the grid settings: the project counts as unchanged.
+    std::function<void()> markUnmodified;
     // Start-up: 13 columns and 2 rows in the item table. It runs after the
     // language has set the heading row, which it keeps.
     std::function<void()> prepareTable;
@@ -96,12 +100,8 @@ public:
 
     // A project was opened, created or its settings edited.
     void projectChanged(TitleCause cause);
-    void setCdName(std::string name) { m_cdName = std::move(name); }
-    const std::string& cdName() const { return m_cdName; }
-    void setProjectFolder(std::string folder) { m_projectFolder = std::move(folder); }
-    const std::string& projectFolder() const { return m_projectFolder; }
-    void setModified(bool modified) { m_modified = modified; }
-    bool modified() const { return m_hooks.modified ? m_hooks.modified() : m_modified; }
+    std::string cdName() const { return m_hooks.cdName ? m_hooks.cdName() : std::string(); }
+    bool modified() const { return m_hooks.modified && m_hooks.modified(); }
     void setWizardRunning(bool running) { m_wizardRunning = running; }
     bool wizardRunning() const { return m_wizardRunning; }
     bool projectOpen() const { return m_commands.projectOpen(); }
@@ -146,9 +146,6 @@ private:
     SettingsCommands m_settingsCommands;
     AboutBox m_about;
     std::string m_title = kTitleBeforeLanguage;
-    std::string m_cdName;
-    std::string m_projectFolder;
-    bool m_modified = false;
     bool m_wizardRunning = false;
     bool m_closed = false;
     bool m_headingsFromSettings = true;

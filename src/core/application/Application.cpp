@@ -146,8 +146,7 @@ void Application::recordClick()
     m_ui.playClick();
     m_recording.setProject(m_session.projectFolder(), m_session.cdName());
     m_recording.setBuildCommand([this] { buildClick(); });
-    m_recording.FormShow();
-    m_ui.showModal(m_recording);
+    m_recording.exec(m_ui);
 }
 
 ChosenItemPanel Application::chosenItemPanel() const

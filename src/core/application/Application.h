@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MainWindowModel.h"
-#include "app/ProjectFiles.h"
-#include "app/Ui.h"
+#include "util/ProjectFiles.h"
+#include "ui/Ui.h"
 #include "build/BuildPipeline.h"
 #include "categories/CategoryEditor.h"
 #include "categories/CategoryList.h"

@@ -1,7 +1,7 @@
 #include "build/BuildPipeline.h"
 
-#include "app/ProjectFiles.h"
-#include "app/Ui.h"
+#include "util/ProjectFiles.h"
+#include "ui/Ui.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryList.h"
 #include "design/DesignFonts.h"
@@ -11,7 +11,9 @@
 #include "project/ProjectSession.h"
 #include "util/Fs.h"
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <system_error>
 #include <utility>
 
@@ -35,6 +37,8 @@ bool isFile(const fs::path& path)
 }
 
 // The copies of one build and what came of them.
+// The copies of a build, listed first and made by run(), so the progress
+// knows how many there are.
 class Copier {
 public:
     explicit Copier(BuildSummary& summary)
@@ -42,8 +46,35 @@ public:
     {
     }
 
-    // A row that is always copied: a missing source leaves the target as it was.
     void always(const fs::path& from, const fs::path& to)
+    {
+        m_jobs.push_back([this, from, to] { copyAlways(from, to); });
+    }
+    void ifPresent(const fs::path& from, const fs::path& to)
+    {
+        m_jobs.push_back([this, from, to] { copyIfPresent(from, to); });
+    }
+    void orDelete(const fs::path& from, const fs::path& to)
+    {
+        m_jobs.push_back([this, from, to] { copyOrDelete(from, to); });
+    }
+
+    std::size_t size() const { return m_jobs.size(); }
+
+    // Reports one step per copy after the steps already done.
+    void run(ProgressScope* progress, std::int64_t stepsBefore)
+    {
+        const auto total = stepsBefore + static_cast<std::int64_t>(m_jobs.size());
+        for (std::size_t i = 0; i < m_jobs.size(); ++i) {
+            m_jobs[i]();
+            if (progress)
+                progress->step(stepsBefore + static_cast<std::int64_t>(i) + 1, total);
+        }
+    }
+
+private:
+    // A row that is always copied: a missing source leaves the target as it was.
+    void copyAlways(const fs::path& from, const fs::path& to)
     {
         if (copyFileReplace(from, to))
             ++m_summary.filesWritten;
@@ -52,7 +83,7 @@ public:
     }
 
     // Copied where the source exists; nothing otherwise.
-    void ifPresent(const fs::path& from, const fs::path& to)
+    void copyIfPresent(const fs::path& from, const fs::path& to)
     {
         if (isFile(from) && copyFileReplace(from, to))
             ++m_summary.filesWritten;
@@ -61,7 +92,7 @@ public:
     // A picture or sound of the design: one the design no longer names must
     // not linger from an earlier build. A source that exists but can't be
     // copied (it may be the target itself) leaves the target alone.
-    void orDelete(const fs::path& from, const fs::path& to)
+    void copyOrDelete(const fs::path& from, const fs::path& to)
     {
         if (!isFile(from)) {
             removeFileQuiet(to);
@@ -71,8 +102,8 @@ public:
             ++m_summary.filesWritten;
     }
 
-private:
     BuildSummary& m_summary;
+    std::vector<std::function<void()>> m_jobs;
 };
 
 }  // namespace
@@ -143,7 +174,7 @@ fs::path BuildPipeline::runtimeProgram(const BuildFolders& folders)
     return folders.root / "rnv.exe";
 }
 
-BuildSummary BuildPipeline::build(const BuildInput& input, const fs::path& chosen)
+BuildSummary BuildPipeline::build(const BuildInput& input, const fs::path& chosen, ProgressScope* progress)
 {
     BuildSummary summary;
     summary.folders = outputFolders(chosen);
@@ -193,14 +224,17 @@ BuildSummary BuildPipeline::build(const BuildInput& input, const fs::path& chose
         for (const std::string& name : DesignFonts::fontSearch(folder))
             copy.always(folder / pathFromText(name), cfg / pathFromText(name));
     }
+    if (progress)
+        progress->step(1, 1 + static_cast<std::int64_t>(copy.size()));
+    copy.run(progress, 1);
     return summary;
 }
 
-BuildSummary BuildPipeline::buildInto(const BuildInput& input, const fs::path& outputFolder)
+BuildSummary BuildPipeline::buildInto(const BuildInput& input, const fs::path& outputFolder, ProgressScope* progress)
 {
     std::error_code ec;
     fs::create_directories(outputFolder, ec);
-    return build(input, outputFolder);
+    return build(input, outputFolder, progress);
 }
 
 bool BuildPipeline::buildClick(const BuildInput& input)
@@ -213,17 +247,15 @@ bool BuildPipeline::buildClick(const BuildInput& input)
     if (!chosen || chosen->empty())
         return false;
 
-    m_ui.showWait();
     BuildSummary summary;
     try {
-        summary = build(input, *chosen);
+        auto work = m_ui.beginWork("build");
+        summary = build(input, *chosen, &work);
     } catch (const std::exception& e) {
         // Mostly ProfileWriteError: its text names the file that can't be written.
-        m_ui.closeWait();
         m_ui.messageBox({"", e.what()}, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    m_ui.closeWait();
 
     if (m_ui.messageBox({"M27", m_language.message("M27")}, MsgKind::Confirmation, MsgButtons::YesNo)
         == MsgResult::Yes)

@@ -10,6 +10,8 @@
 
 namespace qv {
 
+class ProgressScope;
+
 class CategoryList;
 class ItemTable;
 class Language;
@@ -85,11 +87,16 @@ public:
     // Builds into the chosen folder, which exists, without asking anything:
     // CFG created, the runtime item files written, then every copy in its
     // order. Raises ProfileWriteError when a runtime item file can't be
-    // written; no copy has been made then.
-    static BuildSummary build(const BuildInput& input, const std::filesystem::path& chosen);
+    // written; no copy has been made then. Progress counts the item files
+    // as one step and each copy as one; a stop is not honoured: the build
+    // replaces the files of a CD folder in place, and one stopped between
+    // files would hold a menu that matches neither the old build nor the new.
+    static BuildSummary build(const BuildInput& input, const std::filesystem::path& chosen,
+                              ProgressScope* progress = nullptr);
     // The command line's build: as build(), creating the output folder first
     // when it is missing.
-    static BuildSummary buildInto(const BuildInput& input, const std::filesystem::path& outputFolder);
+    static BuildSummary buildInto(const BuildInput& input, const std::filesystem::path& outputFolder,
+                                  ProgressScope* progress = nullptr);
 
 private:
     Ui& m_ui;

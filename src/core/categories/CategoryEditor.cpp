@@ -1,6 +1,6 @@
 #include "categories/CategoryEditor.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryEditorHost.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryRenameWindow.h"
@@ -58,10 +58,7 @@ CategoryEditor::CategoryEditor(Ui& ui, const Language& language, std::filesystem
 
 void CategoryEditor::execute()
 {
-    FormShow();
-    m_showing = true;
-    m_ui.showModal(*this);
-    m_showing = false;
+    exec(m_ui);
 }
 
 void CategoryEditor::info(const char* key)
@@ -92,7 +89,7 @@ void CategoryEditor::readFile(const std::filesystem::path& file)
         m_entries.push_back({r.caption, r.iconNumber, CategoryFile::iconPath(folder, r.iconNumber)});
 }
 
-void CategoryEditor::FormShow()
+void CategoryEditor::onPrepare()
 {
     const auto projectFile = m_data.genre_file.fullPath();
     if (isFile(projectFile)) {
@@ -339,8 +336,7 @@ void CategoryEditor::rename()
         return;
     }
     CategoryRenameWindow window(*this);
-    window.FormShow();
-    m_ui.showModal(window);
+    window.exec(m_ui);
 }
 
 bool CategoryEditor::renameFromEditor(const std::string& text)
@@ -367,11 +363,11 @@ void CategoryEditor::categoryDoubleClick()
     rename();
 }
 
-void CategoryEditor::categoryKeyDown(int key)
+void CategoryEditor::categoryKeyDown(Key key)
 {
-    if (key == kKeyDelete)
+    if (key == Key::Delete)
         remove();
-    else if (key == kKeyF2 || key == kKeySpace)
+    else if (key == Key::F2 || key == Key::Space)
         rename();
 }
 
@@ -412,13 +408,13 @@ void CategoryEditor::OKClick()
     if (m_host)
         m_host->categoryEditorConfirmed();
     m_modified = false;
-    m_showing = false;
+    close(ModalResult::Ok);
 }
 
 void CategoryEditor::CancelClick()
 {
     m_ui.playClick();
-    m_showing = false;
+    close(ModalResult::Cancel);
 }
 
 void CategoryEditor::HelpClick()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Key.h"
+#include "ui/Ui.h"
 #include "categories/IconPicture.h"
 #include "categories/IconChooser.h"
 
@@ -16,7 +17,7 @@ class Language;
 struct ProjectFiles;
 
 // The category editor: creates, opens, changes and saves category files.
-// Between FormShow and OKClick its current file and the project's category
+// Between prepare and OKClick its current file and the project's category
 // file (ProjectFiles::genre_file) are the same value.
 class CategoryEditor final : public ModalWindow, private IconChooserClient {
 public:
@@ -27,17 +28,14 @@ public:
     };
 
     static constexpr int kHelpTopic = 4050;
-    // Key codes of the list.
-    static constexpr int kKeyDelete = 46;
-    static constexpr int kKeyF2 = 113;
-    static constexpr int kKeySpace = 32;
 
     CategoryEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, ProjectFiles& data,
             IconChooser& iconChooser, CategoryEditorHost* host = nullptr);
 
-    std::string_view windowName() const override { return "CategoryEditor"; }
+    static constexpr WindowKind kKind = WindowKind::CategoryEditor;
+    WindowKind kind() const override { return kKind; }
 
-    // Shows the editor modally (FormShow first).
+    // Shows the editor modally.
     void execute();
 
     // The free-text editor in category rename mode. By default the editor shows
@@ -49,7 +47,6 @@ public:
     bool renameFromEditor(const std::string& text);
 
     // Commands
-    void FormShow();
     void newClick();      // New
     void loadClick();       // Load
     void saveClick();       // Save
@@ -64,7 +61,7 @@ public:
     void CancelClick();
     void HelpClick();
     void categoryDoubleClick();
-    void categoryKeyDown(int key);
+    void categoryKeyDown(Key key);
     // A caption edited in place in the list; false when it was refused (empty).
     bool genreitemsEdited(int index, const std::string& text);
 
@@ -76,7 +73,6 @@ public:
     const std::vector<Entry>& entries() const { return m_entries; }
     const std::vector<IconPicture>& pictures() const { return m_pictures; }
     const std::string& caption() const { return m_caption; }
-    bool isShowing() const { return m_showing; }
 
     // Used by the project dialog and the wizard.
     const std::filesystem::path& currentFile() const { return m_currentFile; }
@@ -89,6 +85,7 @@ public:
     void setOpenDialogFilter(std::string description) { m_openFilter = std::move(description); }
 
 private:
+    void onPrepare() override;
     void iconChosen(IconChooserMode mode, const IconPicture& icon) override;
 
     void info(const char* key);
@@ -119,7 +116,6 @@ private:
     std::string m_edit1;
     bool m_focusEdit1 = false;
     std::string m_caption;
-    bool m_showing = false;
 };
 
 }  // namespace qv

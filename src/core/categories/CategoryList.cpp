@@ -1,6 +1,6 @@
 #include "categories/CategoryList.h"
 
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 #include "categories/CategoryFile.h"
 
 #include <system_error>

@@ -9,22 +9,21 @@ CategoryRenameWindow::CategoryRenameWindow(CategoryEditor& editor)
 {
 }
 
-void CategoryRenameWindow::FormShow()
+void CategoryRenameWindow::onPrepare()
 {
     m_text.clear();
-    m_showing = true;
 }
 
 void CategoryRenameWindow::okClick()
 {
     if (m_editor.renameFromEditor(m_text))
-        m_showing = false;
+        close(ModalResult::Ok);
 }
 
 void CategoryRenameWindow::cancelClick()
 {
     m_text.clear();
-    m_showing = false;
+    close(ModalResult::Cancel);
 }
 
 }  // namespace qv

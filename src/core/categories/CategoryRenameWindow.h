@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <string>
 
@@ -15,20 +15,20 @@ class CategoryRenameWindow final : public ModalWindow {
 public:
     explicit CategoryRenameWindow(CategoryEditor& editor);
 
-    std::string_view windowName() const override { return "CategoryRename"; }
+    static constexpr WindowKind kKind = WindowKind::CategoryRename;
+    WindowKind kind() const override { return kKind; }
 
-    void FormShow();
     std::string& text() { return m_text; }
     // An empty text keeps the window open (the editor says M6).
     void okClick();
     void cancelClick();
 
-    bool isShowing() const { return m_showing; }
 
 private:
+    void onPrepare() override;
+
     CategoryEditor& m_editor;
     std::string m_text;
-    bool m_showing = false;
 };
 
 }  // namespace qv

@@ -17,15 +17,12 @@ bool IconChooser::execute(IconChooserMode mode, IconChooserClient& client)
     m_mode = mode;
     m_client = &client;
     m_confirmed = false;
-    FormShow();
-    m_showing = true;
-    m_ui.showModal(*this);
-    m_showing = false;
+    exec(m_ui);
     m_client = nullptr;
     return m_confirmed;
 }
 
-void IconChooser::FormShow()
+void IconChooser::onPrepare()
 {
     if (!m_packsListed) {
         m_packsListed = true;
@@ -73,14 +70,14 @@ void IconChooser::OKClick()
     }
     const auto path = IconPack::iconPath(m_baseDir, m_packNumber, m_captions[static_cast<std::size_t>(m_selected)]);
     m_confirmed = true;
-    m_showing = false;
+    close(ModalResult::Ok);
     if (m_client)
         m_client->iconChosen(m_mode, IconPicture::load(path));
 }
 
 void IconChooser::CancelClick()
 {
-    m_showing = false;
+    close(ModalResult::Cancel);
 }
 
 }  // namespace qv

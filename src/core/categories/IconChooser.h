@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "categories/IconPicture.h"
 
 #include <filesystem>
@@ -25,14 +25,14 @@ class IconChooser final : public ModalWindow {
 public:
     IconChooser(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "IconChooser"; }
+    static constexpr WindowKind kKind = WindowKind::IconChooser;
+    WindowKind kind() const override { return kKind; }
 
     // Shows the chooser modally for the command that opened it; the
     // confirmed icon goes to client. Returns whether an icon was confirmed.
     bool execute(IconChooserMode mode, IconChooserClient& client);
 
     // Commands
-    void FormShow();
     void ipwahlChange(int index);
     void selectIcon(int index);  // -1: none
     void OKClick();
@@ -45,12 +45,12 @@ public:
     const std::vector<IconPicture>& pictures() const { return m_pictures; }
     int selectedIcon() const { return m_selected; }
     IconChooserMode mode() const { return m_mode; }
-    bool isShowing() const { return m_showing; }
 
     // Pictures are shown at this size.
     static constexpr int kPictureSize = 32;
 
 private:
+    void onPrepare() override;
     void loadPack();
 
     Ui& m_ui;
@@ -67,7 +67,6 @@ private:
 
     IconChooserMode m_mode = IconChooserMode::Add;
     IconChooserClient* m_client = nullptr;
-    bool m_showing = false;
     bool m_confirmed = false;
 };
 

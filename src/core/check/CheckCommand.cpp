@@ -18,23 +18,27 @@ void CheckCommand::checkClick(std::string_view projectFolder)
     m_ui.playClick();
     const auto choose = [this](const std::string& name, const std::string& fileName,
                                const std::vector<std::string>& folders) {
-        m_location.prepare(name, fileName, folders);
-        m_ui.showModal(m_location);
+        m_location.setChoice(name, fileName, folders);
+        m_location.exec(m_ui);
         return m_location.chosenIndex();
     };
-    const auto progress = [this](int row, int rows) {
-        if (row == 1 || row % 256 == 0 || row == rows)
-            m_ui.progress("check", row, rows);
-    };
-    CheckResult result = m_check.run(projectFolder, choose, progress);
+    CheckResult result;
+    {
+        // Ended before the summary or an error box appears.
+        auto work = m_ui.beginWork("check");
+        const auto progress = [&work](int row, int rows) {
+            if (row == 1 || row % 256 == 0 || row == rows)
+                work.step(row, rows);
+        };
+        result = m_check.run(projectFolder, choose, progress);
+    }
     if (result.projectFolderMissing) {
         m_ui.messageBox(Message{"M58", ProjectCheck::missingFolderText(m_language, projectFolder)}, MsgKind::Error,
                         MsgButtons::Ok);
         return;
     }
-    m_summary.prepare(std::move(result));
-    m_ui.showModal(m_summary);
-    m_summary.FormClose();
+    m_summary.setResult(std::move(result));
+    m_summary.exec(m_ui);
 }
 
 }  // namespace qv

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "check/ProjectCheck.h"
 #include "check/CheckLocationDialog.h"
 #include "check/CheckSummary.h"

@@ -12,13 +12,12 @@ CheckLocationDialog::CheckLocationDialog(Ui& ui, const Language& language, std::
 {
 }
 
-void CheckLocationDialog::prepare(std::string name, std::string fileName, std::vector<std::string> folders)
+void CheckLocationDialog::setChoice(std::string name, std::string fileName, std::vector<std::string> folders)
 {
     m_name = std::move(name);
     m_fileName = std::move(fileName);
     m_folders = std::move(folders);
     m_itemIndex = 0;
-    m_okPressed = false;
 }
 
 std::string CheckLocationDialog::title() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <string>
@@ -22,10 +22,11 @@ public:
 
     CheckLocationDialog(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "CheckLocationDialog"; }
+    static constexpr WindowKind kKind = WindowKind::CheckLocation;
+    WindowKind kind() const override { return kKind; }
 
     // Before each showing.
-    void prepare(std::string name, std::string fileName, std::vector<std::string> folders);
+    void setChoice(std::string name, std::string fileName, std::vector<std::string> folders);
 
     // Texts: window title (T10), explanation line (E1), OK (E2), Help (E3).
     std::string title() const;
@@ -42,10 +43,9 @@ public:
     void setItemIndex(int index);
 
     // Commands
-    void OKClick() { m_okPressed = true; }
+    void OKClick() { close(ModalResult::Ok); }
     void HelpClick();
 
-    bool okPressed() const { return m_okPressed; }
     // The folder taken: the selected one.
     std::size_t chosenIndex() const { return static_cast<std::size_t>(m_itemIndex); }
 
@@ -57,7 +57,6 @@ private:
     std::string m_fileName;
     std::vector<std::string> m_folders;
     int m_itemIndex = 0;
-    bool m_okPressed = false;
 };
 
 }  // namespace qv

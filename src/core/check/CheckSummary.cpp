@@ -14,11 +14,10 @@ CheckSummary::CheckSummary(ItemTable& table, Ui& ui, const Language& language, s
 {
 }
 
-void CheckSummary::prepare(CheckResult result)
+void CheckSummary::setResult(CheckResult result)
 {
     m_result = std::move(result);
     m_applied = false;
-    m_closeRequested = false;
 }
 
 std::string CheckSummary::title() const
@@ -88,11 +87,11 @@ std::vector<CheckSummary::RepointedRow> CheckSummary::repointedRows() const
 
 void CheckSummary::CloseClick()
 {
-    FormClose();
-    m_closeRequested = true;
+    markOnce();
+    close(ModalResult::Ok);
 }
 
-void CheckSummary::FormClose()
+void CheckSummary::markOnce()
 {
     if (m_applied)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "check/CheckResult.h"
 
 #include <array>
@@ -27,10 +27,11 @@ public:
 
     CheckSummary(ItemTable& table, Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "CheckSummary"; }
+    static constexpr WindowKind kKind = WindowKind::CheckSummary;
+    WindowKind kind() const override { return kKind; }
 
     // Before each showing.
-    void prepare(CheckResult result);
+    void setResult(CheckResult result);
 
     // Texts: window title (T11), title line (E1), removed-list line (E2),
     // re-pointed-list line (E3), Close (E4), Help (E5).
@@ -51,23 +52,22 @@ public:
 
     const CheckResult& result() const { return m_result; }
 
-    // Commands. Close marks the project when the check changed it; FormClose
-    // does the same when the window is closed any other way, so a change is
-    // never left unmarked. Either applies once per showing.
+    // Commands. Close marks the project when the check changed it; closing
+    // the view any other way does the same (onClosed), so a change is never
+    // left unmarked. Either applies once per showing.
     void CloseClick();
-    void FormClose();
     void HelpClick();
 
-    bool closeRequested() const { return m_closeRequested; }
-
 private:
+    void onClosed() override { markOnce(); }
+    void markOnce();
+
     ItemTable& m_table;
     Ui& m_ui;
     const Language& m_language;
     std::filesystem::path m_baseDir;
     CheckResult m_result;
     bool m_applied = false;
-    bool m_closeRequested = false;
 };
 
 }  // namespace qv

@@ -145,9 +145,9 @@ std::string ProjectCheck::missingFolderText(const Language& language, std::strin
     return formatS(text.empty() ? "M58 %s" : text, projectFolder);
 }
 
-CheckResult ProjectCheck::runUnattended(std::string_view projectFolder)
+CheckResult ProjectCheck::runUnattended(std::string_view projectFolder, const Progress& progress)
 {
-    CheckResult result = run(projectFolder);
+    CheckResult result = run(projectFolder, {}, progress);
     markCheckedProject(m_table, result);
     return result;
 }

@@ -42,12 +42,14 @@ public:
     // with its final separator. Without a chooser the first folder is taken.
     // When the project folder does not exist, nothing below it can be judged:
     // the run changes no row and says so (projectFolderMissing).
-    // The modified flag is left to the caller (markCheckedProject).
+    // The modified flag is left to the caller (markCheckedProject). Progress
+    // is only reported: the check changes the table row by row and asks as it
+    // goes, so it is never stopped halfway.
     CheckResult run(std::string_view projectFolder, const LocationChooser& choose = {}, const Progress& progress = {});
     // The command line's check: never asks, takes the first of several
     // folders as OK in the location dialog does, and marks the project as
     // closing the summary does.
-    CheckResult runUnattended(std::string_view projectFolder);
+    CheckResult runUnattended(std::string_view projectFolder, const Progress& progress = {});
 
     const CheckStats& stats() const { return m_stats; }
 

@@ -1,6 +1,6 @@
 #include "design/DesignEditor.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignPreview.h"
 #include "design/MenuDesign.h"
 #include "i18n/Language.h"
@@ -27,15 +27,6 @@ constexpr std::array<ColourValue, 48> kBasicColours{
 constexpr std::array<int, 5> kButtonSizes{7, 8, 9, 10, 11};
 constexpr std::array<int, 6> kTextSizes{7, 8, 9, 10, 11, 12};
 
-char letterOf(std::size_t index) { return static_cast<char>('A' + index); }
-
-std::string hexDigits(ColourValue colour)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%08X", colour);
-    return buf;
-}
-
 }  // namespace
 
 DesignEditor::DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design,
@@ -47,8 +38,6 @@ DesignEditor::DesignEditor(Ui& ui, const Language& language, std::filesystem::pa
     , m_host(host)
     , m_soundFolder(m_baseDir / "Sounds")
 {
-    for (std::size_t i = 0; i < m_customColours.size(); ++i)
-        m_customColours[i] = std::string("Color") + letterOf(i) + "=FFFFFF";
 }
 
 std::filesystem::path DesignEditor::standardDesign() const
@@ -58,14 +47,11 @@ std::filesystem::path DesignEditor::standardDesign() const
 
 void DesignEditor::execute()
 {
-    formShow();
-    m_ui.showModal(*this);
-    formClose();
+    exec(m_ui);
 }
 
-void DesignEditor::formShow()
+void DesignEditor::onPrepare()
 {
-    m_closed = false;
     m_closedAfterSave = false;
     m_soundSlot = 0;
     ProjectFiles& data = m_design.data();
@@ -80,16 +66,11 @@ void DesignEditor::formShow()
     m_page = DesignPage::Background;
 }
 
-void DesignEditor::formClose()
+void DesignEditor::onClosed()
 {
     // The view drops its splash and icon pictures; the design's own fonts go.
     m_design.fonts().unregisterDesignFonts();
     m_ui.stopSound();
-}
-
-void DesignEditor::close()
-{
-    m_closed = true;
 }
 
 void DesignEditor::showMessage(const char* key)
@@ -201,20 +182,13 @@ void DesignEditor::colourClick(ColourSetting setting)
     const ColourValue current = target;
     // The current colour is offered among the custom colours unless the
     // dialog shows it already.
-    const bool known = isBasicColour(current) || std::any_of(m_customColours.begin(), m_customColours.end(), [&](const std::string& c) {
-                           const auto value = colourFromText("$" + (c.size() > 7 ? c.substr(7) : std::string()));
-                           return value && *value == current;
-                       });
+    const bool known = isBasicColour(current)
+                       || std::find(m_customColours.begin(), m_customColours.end(), current) != m_customColours.end();
     if (!known) {
-        std::size_t slot = 0;
-        for (std::size_t i = 0; i < m_customColours.size(); ++i) {
-            const std::string prefix = std::string("Color") + letterOf(i) + "=";
-            if (m_customColours[i] == prefix + "FFFFFFFF" || m_customColours[i] == prefix + "FFFFFF") {
-                slot = i;
-                break;
-            }
-        }
-        m_customColours[slot] = std::string("Color") + letterOf(slot) + "=" + hexDigits(current);
+        // The first white place is free; with none free the first place is reused.
+        const auto free = std::find_if(m_customColours.begin(), m_customColours.end(),
+                                       [](ColourValue c) { return c == kColourWhite || c == 0xFFFFFFFFu; });
+        *(free != m_customColours.end() ? free : m_customColours.begin()) = current;
     }
     const auto chosen = m_ui.chooseColour(current, m_customColours);
     if (!chosen)
@@ -711,7 +685,7 @@ void DesignEditor::okClick()
 {
     m_ui.playClick();
     if (!m_design.modified()) {
-        close();
+        close(ModalResult::Ok);
         return;
     }
     const MsgResult answer =
@@ -727,7 +701,7 @@ void DesignEditor::okClick()
     // keeps the editor open, so the edits are not lost behind the person's back.
     if (answer == MsgResult::Ok && stored) {
         m_closedAfterSave = true;
-        close();
+        close(ModalResult::Ok);
     }
 }
 
@@ -735,7 +709,7 @@ void DesignEditor::cancelClick()
 {
     m_ui.playClick();
     m_design.data().menudesign_file.assign(m_designAtOpening);
-    close();
+    close(ModalResult::Cancel);
 }
 
 void DesignEditor::helpClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "design/DesignFonts.h"
 #include "design/DesignSettings.h"
 
@@ -58,13 +58,11 @@ public:
 
     DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design, DesignEditorHost& host);
 
-    std::string_view windowName() const override { return "DesignEditor"; }
+    static constexpr WindowKind kKind = WindowKind::DesignEditor;
+    WindowKind kind() const override { return kKind; }
 
     // Opens the editor and returns when a command closed it.
     void execute();
-    // The steps of opening and closing; execute() runs them around the modal view.
-    void formShow();
-    void formClose();
 
     // Colours of every page.
     void colourClick(ColourSetting setting);
@@ -142,7 +140,6 @@ public:
 
     // State the view shows.
     const std::string& caption() const { return m_caption; }
-    bool closed() const { return m_closed; }
     bool closedAfterSave() const { return m_closedAfterSave; }
     DesignPage page() const { return m_page; }
     void setPage(DesignPage page) { m_page = page; }
@@ -153,7 +150,7 @@ public:
     // The icon shown: the design's own, or Files/rnv.ico without one.
     std::filesystem::path shownIcon() const;
     SampleTexts samples() const;
-    std::array<std::string, 16>& customColours() { return m_customColours; }
+    CustomColours& customColours() { return m_customColours; }
     const std::filesystem::path& designAtOpening() const { return m_designAtOpening; }
     std::filesystem::path standardDesign() const;
 
@@ -175,7 +172,9 @@ private:
     FileDialogSpec designDialog() const;
     void showMessage(const char* key);
     void showError(const std::exception& e);
-    void close();
+    void onPrepare() override;
+    // The view drops its pictures and sounds however it was closed.
+    void onClosed() override;
 
     Ui& m_ui;
     const Language& m_language;
@@ -186,7 +185,6 @@ private:
     DesignPage m_page = DesignPage::Background;
     std::filesystem::path m_designAtOpening;
     std::string m_caption;
-    bool m_closed = false;
     bool m_closedAfterSave = false;
     bool m_backgroundLoaded = false;
     bool m_buttonLoaded = false;
@@ -196,7 +194,7 @@ private:
     int m_soundSlot = 0;
     std::array<std::filesystem::path, 5> m_loadedSounds;
     std::filesystem::path m_soundFolder;
-    std::array<std::string, 16> m_customColours;
+    CustomColours m_customColours = whiteCustomColours();
 };
 
 }  // namespace qv

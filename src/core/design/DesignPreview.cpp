@@ -1,6 +1,6 @@
 #include "design/DesignPreview.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/MenuDesign.h"
 #include "util/Fs.h"

@@ -1,7 +1,7 @@
 #include "design/MenuDesign.h"
 
-#include "app/BaseDirectory.h"
-#include "app/ProjectFiles.h"
+#include "util/BaseDirectory.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "profile/ProfileBatch.h"

@@ -1,17 +1,28 @@
 #include "export/ItemListExport.h"
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "export/ExportGrid.h"
 #include "export/TextExport.h"
 #include "project/ItemTable.h"
 #include "util/Fs.h"
 
+#include <cstdint>
+
 namespace qv {
 
 ExportResult exportItemList(const ItemTable& table, ExportFormat format, const std::filesystem::path& path,
-                            OfficeAdapter& office)
+                            OfficeAdapter& office, ProgressScope* progress)
 {
+    // Three steps: the grid, the text, the file.
+    const auto goOn = [progress](std::int64_t done) { return !progress || progress->step(done); };
+    ExportResult stopped;
+    stopped.ok = false;
+    stopped.stopped = true;
+    if (!goOn(0))
+        return stopped;
     const ExportGrid grid = ExportGrid::fromTable(table);
+    if (!goOn(1))
+        return stopped;
     std::string bytes;
     switch (format) {
     case ExportFormat::Word: return office.writeWord(grid, path);
@@ -20,10 +31,13 @@ ExportResult exportItemList(const ItemTable& table, ExportFormat format, const s
     case ExportFormat::Csv: bytes = csvText(grid); break;
     case ExportFormat::Html: bytes = htmlText(grid); break;
     }
+    if (!goOn(2))
+        return stopped;
     // Written beside the target and renamed over it, so a failed write leaves
     // an existing file as it was instead of half of the new one.
     if (!writeFileAtomic(path, bytes))
         return {false, "Cannot create " + pathText(path)};
+    goOn(3);
     return {};
 }
 
@@ -45,7 +59,13 @@ bool ItemListExport::exportAs(ExportFormat format)
     if (!path)
         return false;
 
-    const ExportResult result = exportItemList(m_table, format, *path, m_office);
+    ExportResult result;
+    {
+        auto work = m_ui.beginWork("export", kExportSteps, Stopping::Offered);
+        result = exportItemList(m_table, format, *path, m_office, &work);
+    }
+    if (result.stopped)
+        return false;
     if (!result.ok) {
         m_ui.messageBox(Message{"", result.error}, MsgKind::Error, MsgButtons::Ok);
         return false;

@@ -11,6 +11,7 @@ struct ExportGrid;
 struct ExportResult {
     bool ok = true;
     std::string error;
+    bool stopped = false;  // the person stopped it before anything was written
 };
 
 // Word documents and Excel workbooks are made by an office program; an

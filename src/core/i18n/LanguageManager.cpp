@@ -13,12 +13,8 @@ LanguageManager::LanguageManager(std::filesystem::path baseDir)
 void LanguageManager::apply(int number, Ui& ui)
 {
     m_waitPicture = waitPicture(number);
-    ui.showWait();
     // The wait window goes away even when a window fails to relabel itself.
-    struct CloseWait {
-        Ui& ui;
-        ~CloseWait() { ui.closeWait(); }
-    } closeWait{ui};
+    const auto work = ui.beginWork("language");
     Language next = Language::load(m_baseDir, number);
     m_previous = std::move(m_current);
     m_current = std::move(next);

@@ -7,6 +7,7 @@
 #include "util/Text.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <system_error>
 
 namespace qv {
@@ -82,13 +83,28 @@ std::filesystem::path toolButtonPicture(const std::filesystem::path& baseDir, in
     return baseDir / "Files" / "Images" / "0" / (std::to_string(size) + std::string(name) + ".bmp");
 }
 
-std::array<std::string, 16> defaultCustomColours()
+namespace {
+
+// The file keeps each custom colour as "ColorA=FFFFFF" .. "ColorP=FFFFFF":
+// the letter of its place and the colour value in hexadecimal.
+std::string customColourText(std::size_t index, ColourValue colour)
 {
-    std::array<std::string, 16> colours;
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        colours[i] = std::string("Color") + static_cast<char>('A' + i) + "=FFFFFF";
-    return colours;
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%06X", colour);
+    return std::string("Color") + static_cast<char>('A' + index) + "=" + hex;
 }
+
+// An empty or unreadable entry leaves the place white (free).
+ColourValue customColourFromText(std::string_view text)
+{
+    const auto eq = text.find('=');
+    if (eq == std::string_view::npos || eq + 1 >= text.size())
+        return kColourWhite;
+    const auto value = colourFromText("$" + std::string(text.substr(eq + 1)));
+    return value ? *value : kColourWhite;
+}
+
+}  // namespace
 
 std::string headingToEnglish(const Language& language, std::string_view heading)
 {
@@ -196,7 +212,7 @@ void loadSettings(const std::filesystem::path& file, Settings& s)
         t.geometry = height;
 
     for (int i = 0; i < 16; ++i)
-        s.customColours[static_cast<std::size_t>(i)] = f.readString(kSection, numbered("cdlg_c", i), "");
+        s.customColours[static_cast<std::size_t>(i)] = customColourFromText(f.readString(kSection, numbered("cdlg_c", i), ""));
 
     for (int n = 1; n <= kGridFields; ++n) {
         const std::string state = f.readString(kSection, numbered("state_grid_", n), "visible");
@@ -277,7 +293,7 @@ void saveSettings(const std::filesystem::path& file, const Settings& s)
     f.writeInteger(kSection, "symbolheight", t.titlesChecked ? 0 : (t.smallChecked ? 2 : 1));
 
     for (int i = 0; i < 16; ++i)
-        f.writeString(kSection, numbered("cdlg_c", i), s.customColours[static_cast<std::size_t>(i)]);
+        f.writeString(kSection, numbered("cdlg_c", i), customColourText(static_cast<std::size_t>(i), s.customColours[static_cast<std::size_t>(i)]));
 
     batch.flush();
 }

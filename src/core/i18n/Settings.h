@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ToolButtons.h"
+#include "ui/ToolButtons.h"
 #include "util/Colour.h"
 
 #include <array>
@@ -84,9 +84,6 @@ std::optional<ButtonGeometry> buttonGeometry(int value);
 // equal images for the button's states.
 std::filesystem::path toolButtonPicture(const std::filesystem::path& baseDir, int size, ToolButton button);
 
-// "ColorA=FFFFFF" .. "ColorP=FFFFFF": the custom colours before any settings are read.
-std::array<std::string, 16> defaultCustomColours();
-
 // The user's preferences, kept in quenvar.dat, section settings.
 struct Settings {
     int language = 1;
@@ -98,7 +95,7 @@ struct Settings {
     GridSettings grid;
     WindowPlacement window;
     ToolbarLayout toolbars;
-    std::array<std::string, 16> customColours = defaultCustomColours();
+    CustomColours customColours = whiteCustomColours();
 };
 
 class Language;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ToolButtons.h"
-#include "app/Ui.h"
+#include "ui/ToolButtons.h"
+#include "ui/Ui.h"
 #include "i18n/Settings.h"
 
 #include <array>

@@ -41,9 +41,6 @@ public:
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
 
-    // "0x1F" and "$1F" are hexadecimal, otherwise decimal with an optional sign.
-    static bool parseInteger(std::string_view text, std::int32_t& out);
-
 private:
     std::filesystem::path m_path;
     ProfileBatch* m_batch;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "project/TableFind.h"
 
 #include <filesystem>
@@ -16,22 +16,20 @@ class FindDialog final : public ModalWindow {
 public:
     static constexpr int kHelpTopic = 2500;
 
-    std::string_view windowName() const override { return "FindDialog"; }
+    static constexpr WindowKind kKind = WindowKind::Find;
+    WindowKind kind() const override { return kKind; }
     static std::string title(const Language& language);
 
     FindOptions& options() { return m_options; }
     const FindOptions& options() const { return m_options; }
 
     // Called before the dialog is shown.
-    void prepare() { m_accepted = false; }
-    void OKClick() { m_accepted = true; }
-    void CancelClick() { m_accepted = false; }
+    void OKClick() { close(ModalResult::Ok); }
+    void CancelClick() { close(ModalResult::Cancel); }
     void HelpClick(Ui& ui, const std::filesystem::path& helpFile) const { ui.showHelp(helpFile, kHelpTopic); }
-    bool accepted() const { return m_accepted; }
 
 private:
     FindOptions m_options;
-    bool m_accepted = false;
 };
 
 }  // namespace qv

@@ -245,7 +245,7 @@ void ItemTableCommands::gridColorClick(int which, const ColourChooser& choose)
 void ItemTableCommands::sortClick()
 {
     m_ui.playClick();
-    m_ui.showWait();
+    const auto work = m_ui.beginWork("sort");
     {
         // Both passes reach a view as one reset.
         const ItemTable::Batch batch(m_table);
@@ -253,7 +253,6 @@ void ItemTableCommands::sortClick()
         m_table.refreshCategoryColouring();
     }
     m_table.setModified(true);
-    m_ui.closeWait();
 }
 
 bool ItemTableCommands::headingClick(int column)
@@ -271,9 +270,7 @@ bool ItemTableCommands::headingClick(int column)
 void ItemTableCommands::findClick()
 {
     m_ui.playClick();
-    m_findDialog.prepare();
-    m_ui.showModal(m_findDialog);
-    if (!m_findDialog.accepted())
+    if (m_findDialog.exec(m_ui) != ModalResult::Ok)
         return;
     findFrom(std::nullopt, {m_table.currentRow(), m_table.currentRealColumn()});
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "project/CellComparison.h"
 #include "project/ItemTable.h"
 #include "project/FindDialog.h"

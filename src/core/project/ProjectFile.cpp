@@ -1,6 +1,6 @@
 #include "project/ProjectFile.h"
 
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 #include "util/Fs.h"
 #include "util/Text.h"
 

@@ -1,7 +1,7 @@
 #include "project/ProjectSession.h"
 
 #include "app/MainWindowModel.h"
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryList.h"
 #include "design/DesignEditor.h"
@@ -38,21 +38,6 @@ bool samePath(const std::filesystem::path& a, const std::filesystem::path& b)
 
 }  // namespace
 
-// Shows the wait window for one operation and closes it on every way out.
-struct ProjectSession::WaitWindow {
-    explicit WaitWindow(Ui& ui)
-        : m_ui(ui)
-    {
-        m_ui.showWait();
-    }
-    ~WaitWindow() { m_ui.closeWait(); }
-    WaitWindow(const WaitWindow&) = delete;
-    WaitWindow& operator=(const WaitWindow&) = delete;
-
-private:
-    Ui& m_ui;
-};
-
 ProjectSession::ProjectSession(std::filesystem::path baseDir, ProjectFiles& data, ItemTable& table,
                                CategoryList& categories, MenuDesign& design, Ui& ui, const Language& language,
                                ProjectFileReaders readers)
@@ -72,6 +57,8 @@ void ProjectSession::attachFrame(MainWindowModel& frame)
     m_frame = &frame;
     frame.hooks().save = [this] { return save(); };
     frame.hooks().modified = [this] { return modified(); };
+    frame.hooks().cdName = [this] { return m_cdName; };
+    frame.hooks().markUnmodified = [this] { setModified(false); };
     frame.setHandler(CommandId::New, [this] { newClick(); });
     frame.setHandler(CommandId::Open, [this] { openClick(); });
     frame.setHandler(CommandId::Save, [this] { saveClick(); });
@@ -86,15 +73,11 @@ void ProjectSession::attachFrame(MainWindowModel& frame)
 void ProjectSession::setCdName(std::string name)
 {
     m_cdName = std::move(name);
-    if (m_frame)
-        m_frame->setCdName(m_cdName);
 }
 
 void ProjectSession::setProjectFolder(std::string folder)
 {
     m_projectFolder = std::move(folder);
-    if (m_frame)
-        m_frame->setProjectFolder(m_projectFolder);
 }
 
 bool ProjectSession::modified() const
@@ -105,8 +88,6 @@ bool ProjectSession::modified() const
 void ProjectSession::setModified(bool modified)
 {
     m_table.setModified(modified);
-    if (m_frame)
-        m_frame->setModified(modified);
 }
 
 std::string ProjectSession::proposedFileName() const
@@ -234,7 +215,7 @@ bool ProjectSession::writeWorkingCopy()
 {
     if (m_data.Project_file.empty())
         return false;
-    WaitWindow wait(m_ui);
+    const auto work = m_ui.beginWork("save");
     return putWorkingCopy(bytesOf(m_categories.captions()));
 }
 
@@ -249,7 +230,7 @@ void ProjectSession::reReadThroughWorkingCopy()
     // The rows name their categories by the list they were made with; the
     // records keep those positions, so a caption renamed in the category
     // file is found again at its place in the new list.
-    WaitWindow wait(m_ui);
+    const auto work = m_ui.beginWork("load");
     const std::vector<std::string> before = m_categories.captions();
     readCategoryList();
     const std::string bytes = bytesOf(before);
@@ -284,7 +265,7 @@ void ProjectSession::makeWorkingCopy(const std::filesystem::path& projectFile)
 
 LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMode mode)
 {
-    WaitWindow wait(m_ui);
+    const auto work = m_ui.beginWork("load");
     LoadResult result;
     const bool ask = mode == LoadMode::Interactive;
     auto failed = [&](std::string text) {
@@ -382,8 +363,6 @@ void ProjectSession::announce(TitleCause cause)
 {
     if (!m_frame)
         return;
-    m_frame->setCdName(m_cdName);
-    m_frame->setProjectFolder(m_projectFolder);
     m_frame->projectChanged(cause);
     m_frame->commands().enableProjectCommands();
 }
@@ -422,7 +401,7 @@ bool ProjectSession::save()
 {
     if (!isFile(m_data.Project_file.fullPath()))
         return saveAs();
-    WaitWindow wait(m_ui);
+    const auto work = m_ui.beginWork("save");
     const std::filesystem::path project = m_data.Project_file.fullPath();
     const std::string bytes = bytesOf(m_categories.captions());
     putWorkingCopy(bytes);
@@ -457,7 +436,7 @@ bool ProjectSession::saveAs(const std::string& proposedName)
     const auto chosen = m_ui.saveFile(spec);
     if (!chosen || chosen->empty())
         return false;
-    WaitWindow wait(m_ui);
+    const auto work = m_ui.beginWork("save");
     try {
         writeProjectFile(*chosen, header(), items(), m_categories.captions(),
                          YesNoWords{m_table.yesWord(), m_table.noWord()});

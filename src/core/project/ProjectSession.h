@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "categories/CategoryEditorHost.h"
 #include "project/ProjectFile.h"
 
@@ -163,7 +163,6 @@ public:
     std::vector<ItemFieldTexts> items() const;
 
 private:
-    struct WaitWindow;
 
     bool askSaveFirst();
     void fillTable(const std::vector<ItemFieldTexts>& items);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryList.h"
 #include "design/DesignFonts.h"
 #include "design/MenuDesign.h"

@@ -18,17 +18,16 @@ void RecordingDialog::setProject(std::string rootName, std::string cdName)
     m_cdName = std::move(cdName);
 }
 
-void RecordingDialog::FormShow()
+void RecordingDialog::onPrepare()
 {
     m_recorderIndex = 0;
-    m_closeRequested = false;
 }
 
 void RecordingDialog::addClick()
 {
     m_ui.playClick();
     if (RecordingProject(m_baseDir).run(m_ui, m_language, m_rootName, m_cdName, true))
-        m_closeRequested = true;
+        close(ModalResult::Ok);
 }
 
 void RecordingDialog::buildClick()
@@ -39,7 +38,7 @@ void RecordingDialog::buildClick()
 
 void RecordingDialog::cancelClick()
 {
-    m_closeRequested = true;
+    close(ModalResult::Cancel);
 }
 
 void RecordingDialog::helpClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <functional>
@@ -22,7 +22,8 @@ public:
 
     RecordingDialog(Ui& ui, const Language& language, std::filesystem::path baseDir);
 
-    std::string_view windowName() const override { return "RecordingDialog"; }
+    static constexpr WindowKind kKind = WindowKind::Recording;
+    WindowKind kind() const override { return kKind; }
 
     // The open project's folder (rootname, with its final separator) and CD name.
     void setProject(std::string rootName, std::string cdName);
@@ -30,7 +31,6 @@ public:
     void setBuildCommand(std::function<void()> build) { m_build = std::move(build); }
 
     // Commands
-    void FormShow();
     void addClick();
     void buildClick();
     void cancelClick();
@@ -39,11 +39,10 @@ public:
     // The choice of recording program (rs_c).
     const std::vector<std::string>& recorders() const { return m_recorders; }
     int recorderIndex() const { return m_recorderIndex; }
-    // Set by OK once the recording program has been started, and by Cancel;
-    // cleared when the dialog is shown.
-    bool closeRequested() const { return m_closeRequested; }
 
 private:
+    void onPrepare() override;
+
     Ui& m_ui;
     const Language& m_language;
     std::filesystem::path m_baseDir;
@@ -52,7 +51,6 @@ private:
     std::function<void()> m_build;
     std::vector<std::string> m_recorders{std::string(kRecorder)};
     int m_recorderIndex = -1;
-    bool m_closeRequested = false;
 };
 
 }  // namespace qv

@@ -1,11 +1,12 @@
 #include "record/RecordingProject.h"
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "i18n/Language.h"
 #include "util/Fs.h"
 #include "util/Text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <system_error>
 
 namespace qv {
@@ -182,16 +183,23 @@ std::string RecordingProject::compose(const std::vector<std::string>& templateLi
     return text;
 }
 
-std::filesystem::path RecordingProject::write(const std::filesystem::path& projectFolder,
-                                              const std::string& cdName) const
+std::filesystem::path RecordingProject::write(const std::filesystem::path& projectFolder, const std::string& cdName,
+                                              ProgressScope* progress) const
 {
+    constexpr std::int64_t kSteps = 2;
+    if (progress && !progress->step(0, kSteps))
+        return {};
     const auto bytes = readFileBytes(templatePath());
     if (!bytes)
         throw RecordError(formatS("Cannot open file \"%s\"", pathText(templatePath())));
     const std::string text =
         compose(splitLines(decodeText(*bytes)), cdName, listFiles(projectFolder));
+    if (progress && !progress->step(1, kSteps))
+        return {};
     if (!writeFileAtomic(outputPath(), text))
         throw RecordError(formatS("Cannot create file \"%s\"", pathText(outputPath())));
+    if (progress)
+        progress->step(kSteps, kSteps);
     return outputPath();
 }
 
@@ -203,16 +211,16 @@ bool RecordingProject::run(Ui& ui, const Language& language, const std::string& 
         ui.messageBox({"M9", language.message("M9")}, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    ui.showWait();
     fs::path written;
     try {
-        written = write(projectFolder, cdName);
+        auto work = ui.beginWork("record", 0, Stopping::Offered);
+        written = write(projectFolder, cdName, &work);
     } catch (const RecordError& e) {
-        ui.closeWait();
         ui.messageBox({"", e.what()}, MsgKind::Error, MsgButtons::Ok);
         return false;
     }
-    ui.closeWait();
+    if (written.empty())
+        return false;
     if (open)
         ui.shellOpen(pathText(written));
     return true;

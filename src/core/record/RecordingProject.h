@@ -8,6 +8,8 @@
 
 namespace qv {
 
+class ProgressScope;
+
 class Language;
 class Ui;
 
@@ -61,13 +63,16 @@ public:
                                const std::vector<RecordingFile>& files);
 
     // Lists the folder and writes outputPath(), replacing an earlier one.
-    // Raises RecordError.
-    std::filesystem::path write(const std::filesystem::path& projectFolder, const std::string& cdName) const;
+    // Raises RecordError. With progress, two steps (listed, written); a stop
+    // is honoured until the file is replaced, so a stopped run leaves the
+    // earlier file whole, and returns an empty path.
+    std::filesystem::path write(const std::filesystem::path& projectFolder, const std::string& cdName,
+                                ProgressScope* progress = nullptr) const;
 
     // The recording dialog's OK without the dialog: M9 when the folder holds
     // no built menu, the wait window while the file is written, an error box
     // when it fails, and the shell's "open" on the file when open is set.
-    // Returns whether the file was written.
+    // Returns whether the file was written (not when the person stopped it).
     bool run(Ui& ui, const Language& language, const std::string& rootName, const std::string& cdName,
              bool open) const;
 

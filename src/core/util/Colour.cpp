@@ -1,6 +1,6 @@
 #include "util/Colour.h"
 
-#include "profile/ProfileFile.h"
+#include "util/IntegerText.h"
 #include "util/Text.h"
 
 #include <array>
@@ -68,7 +68,7 @@ std::optional<ColourValue> colourFromText(std::string_view text)
             return static_cast<ColourValue>(0x80000000u + i);
     }
     std::int32_t value = 0;
-    if (ProfileFile::parseInteger(t, value))
+    if (parseInteger(t, value))
         return static_cast<ColourValue>(value);
     return std::nullopt;
 }

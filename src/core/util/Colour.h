@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -13,6 +14,17 @@ namespace qv {
 using ColourValue = std::uint32_t;
 
 inline constexpr ColourValue kColourNone = 0x1FFFFFFF;
+inline constexpr ColourValue kColourWhite = 0xFFFFFF;
+
+// The 16 custom colours of the colour dialog; white marks a free place.
+using CustomColours = std::array<ColourValue, 16>;
+
+constexpr CustomColours whiteCustomColours()
+{
+    CustomColours colours{};
+    colours.fill(kColourWhite);
+    return colours;
+}
 
 constexpr ColourValue rgbColour(int r, int g, int b)
 {

@@ -360,7 +360,6 @@ void MainWindow::buildTable()
         m_view->horizontalHeader()->moveSection(to, from);
         m_syncingHeader = false;
         m_app.table().moveColumn(from, to);
-        m_app.frame().setModified(m_app.frame().modified());
         afterCommand();
     });
     connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
@@ -497,8 +496,6 @@ bool MainWindow::runButton(ToolButton button)
 
 void MainWindow::afterCommand()
 {
-    m_ui.endProgress();
-    m_ui.closeWait();
     if (m_app.frame().closed()) {
         close();
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandTable.h"
-#include "app/ToolButtons.h"
+#include "ui/ToolButtons.h"
 #include "project/ItemTable.h"
 
 #include <QMainWindow>

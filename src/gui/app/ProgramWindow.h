@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <memory>
@@ -32,10 +32,8 @@ public:
     void start(bool show);
 
 private:
-    class ForwardUi;
-    std::unique_ptr<ForwardUi> m_forward;
-    std::unique_ptr<Application> m_app;
     std::unique_ptr<QtUi> m_ui;
+    std::unique_ptr<Application> m_app;
     std::unique_ptr<MainWindow> m_window;
 };
 

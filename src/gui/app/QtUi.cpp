@@ -1,6 +1,7 @@
 #include "app/QtUi.h"
 
 #include "i18n/LanguageManager.h"
+#include "ui/ProgressScope.h"
 #include "util/Colour.h"
 
 #include <QApplication>
@@ -75,35 +76,15 @@ QString filterText(const FileDialogSpec& spec)
     return parts.join(QStringLiteral(";;"));
 }
 
-QColor toQColor(Colour c)
+QColor toQColor(ColourValue c)
 {
     const ColourValue rgb = resolveSystemColour(c);
     return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF), static_cast<int>((rgb >> 16) & 0xFF));
 }
 
-Colour fromQColor(const QColor& c)
+ColourValue fromQColor(const QColor& c)
 {
     return rgbColour(c.red(), c.green(), c.blue());
-}
-
-// "ColorA=FFFFFF": the custom colour texts keep blue first, as the file does.
-QColor customColour(const std::string& text)
-{
-    const auto eq = text.find('=');
-    if (eq == std::string::npos)
-        return Qt::white;
-    bool ok = false;
-    const uint bgr = QString::fromStdString(text.substr(eq + 1)).toUInt(&ok, 16);
-    if (!ok)
-        return Qt::white;
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-std::string customColourText(int index, const QColor& c)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "Color%c=%02X%02X%02X", 'A' + index, c.blue(), c.green(), c.red());
-    return buffer;
 }
 
 }  // namespace
@@ -157,9 +138,8 @@ private:
     QImage m_picture;
 };
 
-QtUi::QtUi(const std::filesystem::path& baseDir, const LanguageManager& language)
+QtUi::QtUi(const std::filesystem::path& baseDir)
     : m_baseDir(baseDir)
-    , m_language(language)
     , m_wait(std::make_unique<WaitWindow>())
     , m_progressClock(std::make_unique<QElapsedTimer>())
     , m_click(std::make_unique<QSoundEffect>())
@@ -194,9 +174,8 @@ MsgResult QtUi::messageBox(const Message& message, MsgKind kind, MsgButtons butt
     case MsgKind::Confirmation: box.setIcon(QMessageBox::Question); break;
     case MsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
     }
-    const Language& lang = m_language.current();
-    auto caption = [&lang](const char* key, const char* fallback) {
-        const std::string t = lang.text(key);
+    auto caption = [this](const char* key, const char* fallback) {
+        const std::string t = m_language ? m_language->current().text(key) : std::string();
         return t.empty() ? QString::fromUtf8(fallback) : qstr(t);
     };
     QAbstractButton* ok = nullptr;
@@ -228,17 +207,6 @@ MsgResult QtUi::messageBox(const Message& message, MsgKind kind, MsgButtons butt
     return MsgResult::Ok;
 }
 
-void QtUi::showWait()
-{
-    m_wait->setPicture(m_language.waitPicture(m_language.number()));
-    m_wait->showCentred();
-}
-
-void QtUi::closeWait()
-{
-    m_wait->hide();
-}
-
 void QtUi::hideBusy()
 {
     m_wait->hide();
@@ -246,30 +214,69 @@ void QtUi::hideBusy()
         m_progress->hide();
 }
 
-void QtUi::progress(std::string_view what, std::int64_t done, std::int64_t total)
+QString QtUi::workText(const std::string& what) const
 {
-    if (!m_progress) {
-        m_progress = new QProgressDialog(m_parent);
-        m_progress->setWindowTitle(title());
-        m_progress->setWindowModality(Qt::WindowModal);
-        m_progress->setMinimumDuration(500);
-        m_progress->setCancelButton(nullptr);
-        m_progress->setAutoClose(false);
-        m_progress->setAutoReset(false);
-        m_progressClock->start();
-    }
-    m_progress->setLabelText(QString::fromUtf8(what.data(), static_cast<int>(what.size())));
-    // Large totals are scaled to the dialog's int range.
-    const double scale = total > 1'000'000 ? 1'000'000.0 / static_cast<double>(total) : 1.0;
-    m_progress->setMaximum(total > 0 ? static_cast<int>(static_cast<double>(total) * scale) : 0);
-    m_progress->setValue(static_cast<int>(static_cast<double>(done) * scale));
-    if (m_progressClock->elapsed() > 500 && !m_progress->isVisible())
-        m_progress->show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The work's name as the tool button hints of the language say it.
+    static const std::map<std::string, std::pair<const char*, const char*>, std::less<>> kHints = {
+        {"load", {"E4", "Open Project"}},   {"save", {"E6", "Save Project"}},   {"check", {"E10", "Check Project"}},
+        {"build", {"E12", "Build Project"}}, {"sort", {"E34", "Sort All Items"}}, {"export", {"E50", "Export"}},
+        {"record", {"E99", "Record"}},
+    };
+    const auto it = kHints.find(what);
+    if (it == kHints.end())
+        return title();
+    const std::string t = m_language ? m_language->current().windowText("Main", it->second.first) : std::string();
+    return QString::fromStdString(t.empty() ? std::string(it->second.second) : t);
 }
 
-void QtUi::endProgress()
+void QtUi::workBegun(std::string_view what, std::int64_t, Stopping stopping)
 {
+    m_work = std::string(what);
+    m_stopping = stopping;
+    m_working = true;
+    m_stopRequested = false;
+    m_progressClock->start();
+    if (m_language)
+        m_wait->setPicture(m_language->waitPicture(m_language->number()));
+    m_wait->showCentred();
+}
+
+bool QtUi::workProgress(std::int64_t done, std::int64_t total)
+{
+    // The wait window covers short work; work that goes on for half a second
+    // gets a progress dialog, with Cancel where stopping is safe.
+    if (!m_progress && m_progressClock->elapsed() >= 500) {
+        m_wait->hide();
+        m_progress = new QProgressDialog(m_parent);
+        m_progress->setWindowTitle(title());
+        m_progress->setLabelText(workText(m_work));
+        m_progress->setWindowModality(Qt::ApplicationModal);
+        m_progress->setMinimumDuration(0);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        if (m_stopping == Stopping::Offered)
+            connect(m_progress, &QProgressDialog::canceled, this, [this] { m_stopRequested = true; });
+        else
+            m_progress->setCancelButton(nullptr);
+        m_progress->show();
+    }
+    if (m_progress) {
+        // Large totals are scaled to the dialog's int range.
+        const double scale = total > 1'000'000 ? 1'000'000.0 / static_cast<double>(total) : 1.0;
+        m_progress->setMaximum(total > 0 ? static_cast<int>(static_cast<double>(total) * scale) : 0);
+        m_progress->setValue(static_cast<int>(static_cast<double>(done) * scale));
+        if (!m_progress->isVisible())
+            m_progress->show();
+    }
+    // The work runs on this thread: the dialog paints and Cancel is heard here.
+    QApplication::processEvents();
+    return !m_stopRequested;
+}
+
+void QtUi::workEnded()
+{
+    m_working = false;
+    m_wait->hide();
     if (m_progress) {
         m_progress->hide();
         m_progress->deleteLater();
@@ -334,14 +341,14 @@ std::optional<std::filesystem::path> QtUi::browseFolder(const std::string& title
     return fspath(folder);
 }
 
-std::optional<Colour> QtUi::chooseColour(Colour initial, std::array<std::string, 16>& customColours)
+std::optional<ColourValue> QtUi::chooseColour(ColourValue initial, CustomColours& customColours)
 {
     hideBusy();
     for (int i = 0; i < 16; ++i)
-        QColorDialog::setCustomColor(i, customColour(customColours[static_cast<std::size_t>(i)]));
+        QColorDialog::setCustomColor(i, toQColor(customColours[static_cast<std::size_t>(i)]));
     const QColor chosen = QColorDialog::getColor(toQColor(initial), m_parent, title());
     for (int i = 0; i < 16; ++i)
-        customColours[static_cast<std::size_t>(i)] = customColourText(i, QColorDialog::customColor(i));
+        customColours[static_cast<std::size_t>(i)] = fromQColor(QColorDialog::customColor(i));
     if (!chosen.isValid())
         return std::nullopt;
     return fromQColor(chosen);
@@ -350,13 +357,16 @@ std::optional<Colour> QtUi::chooseColour(Colour initial, std::array<std::string,
 void QtUi::showModal(ModalWindow& window)
 {
     hideBusy();
-    const auto it = m_views.find(window.windowName());
+    const auto it = m_views.find(window.kind());
     if (it == m_views.end()) {
         messageBox({std::string(), "This window is not available in this version yet."}, MsgKind::Information,
                    MsgButtons::Ok);
         return;
     }
     it->second(window, m_parent);
+    // However the view went, the window's showing has ended.
+    if (window.isOpen())
+        window.close(ModalResult::None);
     if (m_afterModal)
         m_afterModal();
 }

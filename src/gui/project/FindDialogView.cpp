@@ -1,6 +1,6 @@
 #include "project/FindDialogView.h"
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 #include "i18n/Language.h"
 #include "project/FindDialog.h"
 

@@ -5,6 +5,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,8 @@ protected:
             ++saves;
             return true;
         };
+        model.hooks().modified = [this] { return modified; };
+        model.hooks().cdName = [this] { return cdName; };
     }
 
     // A project is open, with unsaved changes and a working copy.
@@ -39,7 +42,7 @@ protected:
         data.Project_file.assign(base / "cd" / "p.qvp");
         data.Project_Temp.assign(base / "cd" / "p.tmp");
         model.commands().enableProjectCommands();
-        model.setModified(true);
+        modified = true;
     }
 
     TempDir base;
@@ -47,6 +50,9 @@ protected:
     FakeUi ui;
     MainWindowModel model{base.path(), data, ui};
     int saves = 0;
+    // The project's facts, which the frame reads through its hooks.
+    bool modified = false;
+    std::string cdName;
 };
 
 TEST_F(MainWindowModelTest, StartUpReadsTheWindowThenLanguageThenSettings)
@@ -93,7 +99,7 @@ TEST_F(MainWindowModelTest, TitleRules)
     EXPECT_EQ(model.title(), "Quenvar - (unnamed)");
     model.projectChanged(TitleCause::Created);
     EXPECT_EQ(model.title(), "Quenvar - No CD name");
-    model.setCdName("Games");
+    cdName = "Games";
     model.projectChanged(TitleCause::Edited);
     EXPECT_EQ(model.title(), "Quenvar - Games");
     model.languageClick(2);
@@ -151,7 +157,7 @@ TEST_F(MainWindowModelTest, ExitAsksAboutUnsavedChanges)
         writeFile(dir / "p.tmp", "working copy");
         writeFile(dir / "Files" / "burn vlx.cpj", "recording project");
         d.Project_Temp.assign(dir / "p.tmp");
-        m.setModified(c.modified);
+        m.hooks().modified = [&c] { return c.modified; };
         if (c.answer)
             u.messageAnswers.push_back(*c.answer);
 
@@ -207,7 +213,7 @@ TEST_F(MainWindowModelTest, TheCloseBoxAsksAboutUnsavedChangesToo)
         int saved = 0;
         m.hooks().save = [&] { ++saved; return c.saveSucceeds; };
         m.firstShow();
-        m.setModified(true);
+        m.hooks().modified = [] { return true; };
         u.messageAnswers.push_back(c.answer);
         EXPECT_EQ(m.windowCloseRequested(), c.closed);
         EXPECT_EQ(m.closed(), c.closed);
@@ -257,11 +263,11 @@ TEST_F(MainWindowModelTest, TopicHelpAndTheAboutBox)
     model.firstShow();
     model.run(CommandId::FirstProject);
     model.hooks().showWelcome = nullptr;
-    ui.onModal["infodlg"] = [](ModalWindow& w) { static_cast<AboutBox&>(w).helpClick(); };
+    ui.on<AboutBox>([](AboutBox& w) { w.helpClick(); });
     const int clicks = ui.clicks;
     model.runKey("Ctrl+I");
     EXPECT_EQ(ui.clicks, clicks + 1);
-    EXPECT_EQ(ui.modalShown, std::vector<std::string>{"infodlg"});
+    EXPECT_EQ(ui.modalShown, std::vector<WindowKind>{WindowKind::About});
     const auto help = base.path() / "Help" / "VlxHlp1.hlp";
     EXPECT_EQ(ui.helpShown, (std::vector<std::pair<std::filesystem::path, int>>{{help, 5100}, {help, 300}}));
     EXPECT_EQ(model.aboutBox().title(), "Krynt - Quenvar Informations ...");
@@ -297,7 +303,7 @@ TEST_F(MainWindowModelTest, AnErrorNoCommandHandlesEndsItWithAnErrorBox)
     EXPECT_FALSE(model.closed());
 
     // A save that fails on the way out keeps the program open, so the changes aren't lost.
-    model.setModified(true);
+    modified = true;
     model.hooks().save = [&]() -> bool { throw ProfileWriteError(base / "p.qvp"); };
     ui.messageAnswers.push_back(MsgResult::Yes);
     model.run(CommandId::Exit);
@@ -313,10 +319,9 @@ TEST_F(MainWindowModelTest, AnErrorNoCommandHandlesEndsItWithAnErrorBox)
 
 TEST(ShippedHelpFiles, HaveAnAnchorForEveryTopic)
 {
-    const char* assets = std::getenv("QUENVAR_ASSETS");
-    ASSERT_NE(assets, nullptr);
+    const auto assets = test::assetsDir();
     for (const char* name : {"VlxHlp1.hlp", "VlxHlp2.hlp"}) {
-        const auto page = helpViewerPage(std::filesystem::path(assets) / "Help" / name);
+        const auto page = helpViewerPage(assets / "Help" / name);
         const std::string html = readFile(page);
         ASSERT_FALSE(html.empty()) << page;
         for (int topic : {300, 1600, 2050, 2100, 2150, 2200, 2250, 2300, 2350, 2400, 2500, 2600, 3051, 4050, 5100,

@@ -4,7 +4,7 @@
 #include "application/Application.h"
 
 #include "app/CommandTable.h"
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"
 #include "profile/ProfileFile.h"
@@ -126,7 +126,8 @@ TEST(Application, AnOpenedProjectIsSortedBuiltCheckedAndExportedThroughItsComman
     const fs::path out = f.dir.path() / "out";
     fs::create_directories(out);
     f.ui.folderAnswers.push_back(out);
-    f.ui.messageAnswers.push_back(MsgResult::No);  // don't start the menu
+    f.ui.messageAnswers.push_back(MsgResult::Ok);  // M26: where to build
+    f.ui.messageAnswers.push_back(MsgResult::No);  // M27: don't start the menu
     f.app->run(CommandId::Build);
     EXPECT_TRUE(fs::exists(out / "CFG" / "members.cfg"));
     EXPECT_TRUE(fs::exists(out / "autorun.inf"));
@@ -136,6 +137,7 @@ TEST(Application, AnOpenedProjectIsSortedBuiltCheckedAndExportedThroughItsComman
     f.app->run(CommandId::ExportCsv);
     EXPECT_TRUE(fs::exists(listFile));
 
+    f.ui.on<CheckSummary>([](CheckSummary& summary) { summary.CloseClick(); });
     f.app->run(CommandId::Check);
     EXPECT_EQ(table.rowCount(), 3) << "the item whose file is gone is removed";
 }

@@ -1,6 +1,6 @@
 #include "build/BuildPipeline.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryList.h"
 #include "i18n/Language.h"
 #include "profile/ProfileFile.h"
@@ -367,7 +367,8 @@ TEST(BuildPipeline, WithoutProjectFolderNoM26AndCancelWritesNothing)
     BuildInput in = fx.input();
     in.items.rootName.clear();
     const Language lang = fx.language();
-    BrowsingUi ui;  // no folder queued: the chooser is cancelled
+    BrowsingUi ui;
+    ui.folderAnswers.push_back(std::nullopt);  // the chooser is cancelled
 
     EXPECT_FALSE(BuildPipeline(ui, lang).buildClick(in));
 

@@ -1,6 +1,6 @@
 #include "categories/CategoryEditor.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "categories/CategoryEditorHost.h"
 #include "categories/CategoryFile.h"
 #include "categories/CategoryRenameWindow.h"
@@ -76,7 +76,7 @@ protected:
     void showOn(const fs::path& file)
     {
         data.genre_file.assign(file);
-        editor.FormShow();
+        editor.prepare();
     }
 
     TempDir base;
@@ -102,7 +102,7 @@ std::vector<fs::path> filesNamed(const fs::path& folder, const std::string& ext)
 
 TEST_F(CategoryEditorTest, ShowFallsBackToTheDefaultFile)
 {
-    editor.FormShow();
+    editor.prepare();
     EXPECT_EQ(editor.currentFile(), standard);
     EXPECT_EQ(data.genre_file.fullPath(), standard);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Programs", "Games", "Tools"}));
@@ -116,10 +116,11 @@ TEST_F(CategoryEditorTest, ShowFallsBackToTheDefaultFile)
 TEST_F(CategoryEditorTest, SaveOfTheDefaultFileTurnsIntoSaveAs)
 {
     const std::string before = readFile(standard);
-    editor.FormShow();
+    editor.prepare();
     editor.select(1);
     editor.upClick();
-    editor.saveClick();  // the Save As dialog is cancelled
+    ui.fileAnswers.push_back(std::nullopt);  // the Save As dialog is cancelled
+    editor.saveClick();
 
     ASSERT_EQ(ui.fileDialogs.size(), 1u);
     const auto& spec = ui.fileDialogs[0];
@@ -133,7 +134,7 @@ TEST_F(CategoryEditorTest, SaveOfTheDefaultFileTurnsIntoSaveAs)
 
 TEST_F(CategoryEditorTest, SaveAsWithANewNameMakesAFolderOfItsOwn)
 {
-    editor.FormShow();
+    editor.prepare();
     ui.fileAnswers.push_back(base / "genre" / "Fun.qvc");
     editor.saveAsClick();
 
@@ -153,7 +154,7 @@ TEST_F(CategoryEditorTest, SaveAsOntoAnExistingFileStaysInItsFolder)
 {
     const fs::path other = base / "genre" / "Old" / "Other.qvc";
     makeCategoryFile(other, {"A", "B", "C", "D"});
-    editor.FormShow();
+    editor.prepare();
     ui.fileAnswers.push_back(other);
     editor.saveAsClick();
 
@@ -167,7 +168,7 @@ TEST_F(CategoryEditorTest, SaveAsOntoAnExistingFileStaysInItsFolder)
 TEST_F(CategoryEditorTest, SaveAsOntoTheDefaultFileKeepsItAsShipped)
 {
     const std::string before = readFile(standard);
-    editor.FormShow();
+    editor.prepare();
     editor.select(0);
     editor.downClick();
     ui.fileAnswers.push_back(standard);
@@ -265,13 +266,13 @@ TEST_F(CategoryEditorTest, ListCommandsRefuseWithTheirMessages)
 
 TEST_F(CategoryEditorTest, DownAndRemoveChangeTheList)
 {
-    editor.FormShow();
+    editor.prepare();
     editor.select(0);
     editor.downClick();
     EXPECT_EQ(captions(), (std::vector<std::string>{"Games", "Programs", "Tools"}));
     EXPECT_EQ(editor.selected(), 1);
     EXPECT_EQ(editor.entries()[1].iconSource, base / "Files" / "0.ico");
-    editor.categoryKeyDown(CategoryEditor::kKeyDelete);
+    editor.categoryKeyDown(Key::Delete);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Games", "Tools"}));
     // Removing an entry keeps its picture.
     EXPECT_EQ(editor.pictures().size(), 3u);
@@ -279,24 +280,48 @@ TEST_F(CategoryEditorTest, DownAndRemoveChangeTheList)
     EXPECT_EQ(ui.clicks, 1);  // the button, not the key
 }
 
+TEST_F(CategoryEditorTest, ListKeysRemoveOrRenameTheSelection)
+{
+    const struct {
+        Key key;
+        std::size_t entriesAfter;
+        bool renameShown;
+    } cases[] = {
+        {Key::Delete, 2, false},
+        {Key::F2, 3, true},
+        {Key::Space, 3, true},
+        {Key::Enter, 3, false},
+        {Key::Other, 3, false},
+    };
+    ui.on<CategoryRenameWindow>([](CategoryRenameWindow& dlg) { dlg.cancelClick(); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.key));
+        editor.prepare();  // reads the unsaved file again
+        editor.select(1);
+        ui.modalShown.clear();
+        editor.categoryKeyDown(c.key);
+        EXPECT_EQ(captions().size(), c.entriesAfter);
+        EXPECT_EQ(ui.modalShown.size(), c.renameShown ? 1u : 0u);
+    }
+}
+
 TEST_F(CategoryEditorTest, AddTakesTheNameAndAPackIcon)
 {
-    editor.FormShow();
+    editor.prepare();
     editor.nameField() = "  ";
     editor.addClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M22"});
     EXPECT_TRUE(editor.nameFieldFocusRequested());
     EXPECT_TRUE(ui.modalShown.empty());
 
-    ui.onModal["IconChooser"] = [&](ModalWindow& w) {
-        auto& iw = dynamic_cast<IconChooser&>(w);
+    ui.on<IconChooser>([&](IconChooser& iw) {
         EXPECT_EQ(iw.mode(), IconChooserMode::Add);
         iw.OKClick();  // nothing selected
-        EXPECT_TRUE(iw.isShowing());
+        EXPECT_TRUE(iw.isOpen());
         iw.selectIcon(9);
         iw.OKClick();
-        EXPECT_FALSE(iw.isShowing());
-    };
+        EXPECT_FALSE(iw.isOpen());
+    });
     editor.nameField() = "Music";
     editor.addClick();
 
@@ -310,7 +335,7 @@ TEST_F(CategoryEditorTest, AddTakesTheNameAndAPackIcon)
     EXPECT_TRUE(editor.modified());
 
     // A cancelled chooser adds nothing.
-    ui.onModal["IconChooser"] = [](ModalWindow& w) { dynamic_cast<IconChooser&>(w).CancelClick(); };
+    ui.on<IconChooser>([](IconChooser& w) { w.CancelClick(); });
     editor.nameField() = "Videos";
     editor.addClick();
     EXPECT_EQ(editor.entries().size(), 4u);
@@ -319,14 +344,13 @@ TEST_F(CategoryEditorTest, AddTakesTheNameAndAPackIcon)
 
 TEST_F(CategoryEditorTest, ChangeIconGoesToTheSelectedOrTheFirstEntry)
 {
-    editor.FormShow();
+    editor.prepare();
     int pick = 0;
-    ui.onModal["IconChooser"] = [&](ModalWindow& w) {
-        auto& iw = dynamic_cast<IconChooser&>(w);
+    ui.on<IconChooser>([&](IconChooser& iw) {
         EXPECT_EQ(iw.mode(), IconChooserMode::Change);
         iw.selectIcon(pick);
         iw.OKClick();
-    };
+    });
     editor.changeIconClick();
     EXPECT_EQ(editor.entries()[0].iconSource, base / "ip" / "ip01" / "ip01i01.ico");
     EXPECT_EQ(editor.entries()[0].picture, 3);
@@ -349,16 +373,15 @@ TEST_F(CategoryEditorTest, ChangeIconGoesToTheSelectedOrTheFirstEntry)
 
 TEST_F(CategoryEditorTest, RenameRefusesAnEmptyText)
 {
-    editor.FormShow();
+    editor.prepare();
     editor.select(1);
-    ui.onModal["CategoryRename"] = [&](ModalWindow& w) {
-        auto& dlg = dynamic_cast<CategoryRenameWindow&>(w);
+    ui.on<CategoryRenameWindow>([&](CategoryRenameWindow& dlg) {
         dlg.okClick();
-        EXPECT_TRUE(dlg.isShowing());
+        EXPECT_TRUE(dlg.isOpen());
         dlg.text() = "Arcade";
         dlg.okClick();
-        EXPECT_FALSE(dlg.isShowing());
-    };
+        EXPECT_FALSE(dlg.isOpen());
+    });
     editor.renameItemClick();
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M6"});
     EXPECT_EQ(captions(), (std::vector<std::string>{"Programs", "Arcade", "Tools"}));
@@ -366,12 +389,11 @@ TEST_F(CategoryEditorTest, RenameRefusesAnEmptyText)
     // Without a selection the first entry is renamed; cancelling still marks the list modified.
     editor.select(-1);
     editor.clearModified();
-    ui.onModal["CategoryRename"] = [](ModalWindow& w) {
-        auto& dlg = dynamic_cast<CategoryRenameWindow&>(w);
+    ui.on<CategoryRenameWindow>([](CategoryRenameWindow& dlg) {
         dlg.text() = "Apps";
         dlg.cancelClick();
-    };
-    editor.categoryKeyDown(CategoryEditor::kKeyF2);
+    });
+    editor.categoryKeyDown(Key::F2);
     EXPECT_EQ(captions()[0], "Programs");
     EXPECT_TRUE(editor.modified());
     EXPECT_TRUE(editor.renameFromEditor("Apps"));
@@ -380,7 +402,7 @@ TEST_F(CategoryEditorTest, RenameRefusesAnEmptyText)
 
 TEST_F(CategoryEditorTest, RenameUsesTheApplicationsEditorWhenGiven)
 {
-    editor.FormShow();
+    editor.prepare();
     int opened = 0;
     editor.setRenameEditor([&](CategoryEditor& e) {
         ++opened;
@@ -403,7 +425,7 @@ TEST_F(CategoryEditorTest, EmptyListOffersNoRenameOrIconChange)
 
 TEST_F(CategoryEditorTest, InPlaceEditMarksTheListModified)
 {
-    editor.FormShow();
+    editor.prepare();
     EXPECT_FALSE(editor.genreitemsEdited(0, " "));
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M6"});
     EXPECT_FALSE(editor.modified());
@@ -414,7 +436,7 @@ TEST_F(CategoryEditorTest, InPlaceEditMarksTheListModified)
 
 TEST_F(CategoryEditorTest, NewStartsAnUnnamedList)
 {
-    editor.FormShow();
+    editor.prepare();
     editor.newClick();
     EXPECT_TRUE(editor.entries().empty());
     EXPECT_TRUE(editor.pictures().empty());
@@ -433,7 +455,7 @@ TEST_F(CategoryEditorTest, LoadReadsAnotherFileAndMarksTheProject)
 {
     const fs::path other = base / "genre" / "Other" / "Other.qvc";
     makeCategoryFile(other, {"X", "Y"});
-    editor.FormShow();
+    editor.prepare();
     editor.select(0);
     editor.downClick();
     ui.fileAnswers.push_back(other);
@@ -450,6 +472,7 @@ TEST_F(CategoryEditorTest, LoadReadsAnotherFileAndMarksTheProject)
     EXPECT_EQ(editor.caption(), "Category file " + pathText(other));
 
     // A cancelled dialog changes nothing.
+    ui.fileAnswers.push_back(std::nullopt);
     editor.loadClick();
     EXPECT_EQ(editor.currentFile(), other);
     EXPECT_EQ(host.modified, 1);
@@ -459,13 +482,13 @@ TEST_F(CategoryEditorTest, OkWithoutChangesHandsTheFileToTheProject)
 {
     const fs::path other = base / "genre" / "Other" / "Other.qvc";
     makeCategoryFile(other, {"X"});
-    editor.FormShow();
+    editor.prepare();
     ui.fileAnswers.push_back(other);
     editor.loadClick();
     editor.OKClick();
 
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_FALSE(editor.isShowing());
+    EXPECT_FALSE(editor.isOpen());
     EXPECT_EQ(data.genre_file.fullPath(), other);
     EXPECT_EQ(host.confirmed, 1);
 }
@@ -485,7 +508,8 @@ TEST_F(CategoryEditorTest, OkWithChangesAsksAndSaves)
     EXPECT_EQ(host.confirmed, 0);
     EXPECT_EQ(CategoryFile::readCaptions(file), (std::vector<std::string>{"First", "Second"}));
 
-    editor.OKClick();  // OK to saving
+    ui.messageAnswers.push_back(MsgResult::Ok);  // OK to saving
+    editor.OKClick();
     EXPECT_EQ(CategoryFile::readCaptions(file), (std::vector<std::string>{"Second", "First"}));
     EXPECT_EQ(host.modified, 1);
     EXPECT_EQ(host.confirmed, 1);
@@ -495,13 +519,14 @@ TEST_F(CategoryEditorTest, OkWithChangesAsksAndSaves)
 
 TEST_F(CategoryEditorTest, OkAfterACancelledSaveAsLeavesTheProjectWithoutAFile)
 {
-    editor.FormShow();
+    editor.prepare();
     editor.newClick();
-    editor.OKClick();  // M23 answered OK; Save finds no entries
+    ui.messageAnswers.push_back(MsgResult::Ok);  // M23; Save then finds no entries
+    editor.OKClick();
     EXPECT_EQ(ui.messageKeys(), (std::vector<std::string>{"M23", "M24"}));
     EXPECT_TRUE(data.genre_file.empty());
     EXPECT_EQ(host.modified, 1);
-    EXPECT_FALSE(editor.isShowing());
+    EXPECT_FALSE(editor.isOpen());
 }
 
 // OK's save that did not happen must not close the editor: the edits would be
@@ -517,17 +542,17 @@ TEST_F(CategoryEditorTest, OkStaysOpenWhenTheSaveItStartedDidNotHappen)
     };
     const std::vector<Case> cases{
         {"read-only file", file, [&] { setReadOnly(file, true); }, {"M23", "error"}},
-        {"default file, Save As cancelled", standard, [] {}, {"M23"}},
+        {"default file, Save As cancelled", standard, [&] { ui.fileAnswers.push_back(std::nullopt); }, {"M23"}},
         {"new list, Save As cancelled", file,
          [&] {
              editor.newClick();
              editor.nameField() = "Fresh";
-             ui.onModal["IconChooser"] = [](ModalWindow& w) {
-                 auto& iw = static_cast<IconChooser&>(w);
+             ui.on<IconChooser>([](IconChooser& iw) {
                  iw.selectIcon(0);
                  iw.OKClick();
-             };
+             });
              editor.addClick();
+             ui.fileAnswers.push_back(std::nullopt);  // Save As cancelled
          },
          {"M23"}},
     };
@@ -541,12 +566,13 @@ TEST_F(CategoryEditorTest, OkStaysOpenWhenTheSaveItStartedDidNotHappen)
         host.modified = 0;
         host.confirmed = 0;
         bool stayedOpen = false;
-        ui.onModal["CategoryEditor"] = [&](ModalWindow&) {
+        ui.on<CategoryEditor>([&](CategoryEditor&) {
             c.prepare();
             editor.genreitemsEdited(0, "Changed");
-            editor.OKClick();  // M23 answered OK
-            stayedOpen = editor.isShowing();
-        };
+            ui.messageAnswers.push_back(MsgResult::Ok);  // M23
+            editor.OKClick();
+            stayedOpen = editor.isOpen();
+        });
         editor.execute();
 
         EXPECT_TRUE(stayedOpen);
@@ -560,7 +586,7 @@ TEST_F(CategoryEditorTest, OkStaysOpenWhenTheSaveItStartedDidNotHappen)
         EXPECT_EQ(host.modified, 0);
         EXPECT_EQ(data.genre_file.fullPath(), c.shownOn);
         EXPECT_EQ(readFile(c.shownOn), before);
-        ui.onModal.erase("IconChooser");
+        ui.onModal.erase(WindowKind::IconChooser);
     }
 }
 
@@ -574,7 +600,7 @@ TEST_F(CategoryEditorTest, CancelWritesNothingAndShowReadsTheFileAgain)
     editor.CancelClick();
     EXPECT_EQ(readFile(file), before);
     EXPECT_EQ(data.genre_file.fullPath(), file);
-    editor.FormShow();
+    editor.prepare();
     EXPECT_EQ(captions()[0], "First");
     EXPECT_EQ(host.modified, 0);
 }

@@ -1,7 +1,7 @@
 #include "categories/CategoryFile.h"
 
 #include "categories/CategoryList.h"
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 #include "profile/ProfileFile.h"
 #include "util/Fs.h"
 #include "util/LegacyCodePage.h"

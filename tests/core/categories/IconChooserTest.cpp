@@ -49,7 +49,7 @@ TEST(IconChooser, ListsThePacksOnceAndLoadsTheChosenOne)
     Language language;
     IconChooser iw(ui, language, base.path());
 
-    iw.FormShow();
+    iw.prepare();
     EXPECT_EQ(iw.packChoices(), (std::vector<std::string>{"Icon Pack 01", "Icon Pack 03", "Icon Pack 07"}));
     EXPECT_EQ(iw.packIndex(), 0);
     ASSERT_EQ(iw.iconCaptions().size(), 12u);
@@ -64,7 +64,7 @@ TEST(IconChooser, ListsThePacksOnceAndLoadsTheChosenOne)
 
     // Packs added while the program runs are not listed.
     makePack(base.path(), "02", "1", 1);
-    iw.FormShow();
+    iw.prepare();
     EXPECT_EQ(iw.packChoices().size(), 3u);
 }
 
@@ -78,12 +78,11 @@ TEST(IconChooser, HandsTheChosenIconToItsCaller)
     IconChooser iw(ui, language, base.path());
     Receiver receiver;
 
-    ui.onModal["IconChooser"] = [](ModalWindow& w) {
-        auto& chooser = dynamic_cast<IconChooser&>(w);
+    ui.on<IconChooser>([](IconChooser& chooser) {
         chooser.OKClick();
         chooser.selectIcon(2);
         chooser.OKClick();
-    };
+    });
     EXPECT_TRUE(iw.execute(IconChooserMode::Change, receiver));
     EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M25"});
     ASSERT_EQ(receiver.chosen.size(), 1u);
@@ -91,11 +90,10 @@ TEST(IconChooser, HandsTheChosenIconToItsCaller)
     EXPECT_EQ(receiver.chosen[0].second.source, base / "ip" / "ip02" / "ip02i03.ico");
     EXPECT_EQ(receiver.chosen[0].second.bytes, "icon 02/3");
 
-    ui.onModal["IconChooser"] = [](ModalWindow& w) {
-        auto& chooser = dynamic_cast<IconChooser&>(w);
+    ui.on<IconChooser>([](IconChooser& chooser) {
         chooser.selectIcon(0);
         chooser.CancelClick();
-    };
+    });
     EXPECT_FALSE(iw.execute(IconChooserMode::Add, receiver));
     EXPECT_EQ(receiver.chosen.size(), 1u);
 }
@@ -106,7 +104,7 @@ TEST(IconChooser, WithoutPacksOffersNothing)
     FakeUi ui;
     Language language;
     IconChooser iw(ui, language, base.path());
-    iw.FormShow();
+    iw.prepare();
     EXPECT_TRUE(iw.packChoices().empty());
     EXPECT_EQ(iw.packIndex(), -1);
     EXPECT_TRUE(iw.iconCaptions().empty());

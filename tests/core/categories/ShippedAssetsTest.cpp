@@ -8,6 +8,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path assetsDir()
-{
-    const char* env = std::getenv("QUENVAR_ASSETS");
-    return env ? fs::path(env) : fs::path();
-}
+using test::assetsDir;
 
 std::uint32_t le32(const std::string& b, std::size_t at)
 {
@@ -100,8 +97,7 @@ protected:
     void SetUp() override
     {
         assets = assetsDir();
-        ASSERT_FALSE(assets.empty()) << "QUENVAR_ASSETS is not set";
-        ASSERT_TRUE(fs::is_directory(assets));
+        ASSERT_TRUE(fs::is_directory(assets)) << assets;
     }
     fs::path assets;
 };
@@ -169,7 +165,7 @@ TEST_F(ShippedAssets, IconPacksHoldTwelveIconsOrMore)
     qv::test::FakeUi ui;
     Language language;
     IconChooser chooser(ui, language, assets);
-    chooser.FormShow();
+    chooser.prepare();
     ASSERT_EQ(chooser.packChoices().size(), packs.size());
     EXPECT_EQ(chooser.packChoices()[0], "Icon Pack 01");
     for (const auto& picture : chooser.pictures())

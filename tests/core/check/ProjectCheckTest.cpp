@@ -35,7 +35,12 @@ struct CheckFixture : ::testing::Test {
     FakeUi ui;
     CheckCommand command{table, ui, language, dir / "base"};
 
-    CheckFixture() { fs::create_directories(dir / "cd"); }
+    CheckFixture()
+    {
+        fs::create_directories(dir / "cd");
+        // Every check ends on its summary; the person only reads it.
+        ui.onModal[WindowKind::CheckSummary] = [](ModalWindow&) {};
+    }
 
     void file(std::string_view relative) { writeFile(dir / "cd" / relative, "x"); }
     std::string at(std::string_view relative) const { return root + std::string(relative); }
@@ -63,7 +68,7 @@ struct CheckFixture : ::testing::Test {
         command.checkClick(root);
         return command.summary().result();
     }
-    std::vector<std::string> modals() const { return ui.modalShown; }
+    std::vector<WindowKind> modals() const { return ui.modalShown; }
 };
 
 bool operator==(const Item& a, const Item& b)
@@ -87,7 +92,7 @@ TEST_F(CheckFixture, MovedFileIsRepointedToItsNewFolder)
     EXPECT_EQ(result.repointed[0],
               (RepointedItem{"Tool", "tool.exe", "\\b\\c\\", "\\a\\", at("b/c/tool.exe"), at("a/tool.exe")}));
     EXPECT_TRUE(result.removed.empty());
-    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
+    EXPECT_EQ(modals(), std::vector<WindowKind>{WindowKind::CheckSummary});
     EXPECT_EQ(ui.clicks, 1);
     EXPECT_EQ(table.read(FieldCategory, 1), "Tools");
     EXPECT_EQ(table.read(FieldCopy, 1), "yes");
@@ -291,18 +296,17 @@ TEST_F(CheckFixture, SeveralFoldersOpenTheLocationDialogOnceAndTakeTheSelectedOn
     add({"Single", "single.txt", "\\old\\", at("old/single.txt")});
     std::vector<std::string> shownFolders;
     std::string shownName;
-    ui.onModal["CheckLocationDialog"] = [&](ModalWindow& w) {
-        auto& dialog = dynamic_cast<CheckLocationDialog&>(w);
+    ui.on<CheckLocationDialog>([&](CheckLocationDialog& dialog) {
         shownFolders = dialog.folders();
         shownName = dialog.itemName() + "|" + dialog.itemFileName();
         EXPECT_EQ(dialog.itemIndex(), 0);
         dialog.setItemIndex(1);
         dialog.OKClick();
-    };
+    });
 
     check();
 
-    EXPECT_EQ(modals(), (std::vector<std::string>{"CheckLocationDialog", "CheckSummary"}));
+    EXPECT_EQ(modals(), (std::vector<WindowKind>{WindowKind::CheckLocation, WindowKind::CheckSummary}));
     EXPECT_EQ(shownFolders, (std::vector<std::string>{at("one/"), at("two/deep/")}));
     EXPECT_EQ(shownName, "Picture|pic.jpg");
     EXPECT_EQ(rowItem(1), (Item{"Picture", "pic.jpg", "\\two\\deep\\", at("two/deep/pic.jpg")}));
@@ -310,11 +314,37 @@ TEST_F(CheckFixture, SeveralFoldersOpenTheLocationDialogOnceAndTakeTheSelectedOn
     EXPECT_EQ(command.stats().walks, 1);
 }
 
+TEST_F(CheckFixture, WorkEndsBeforeTheSummaryAndAQuestionTakesTheWaitWindowDown)
+{
+    file("one/pic.jpg");
+    file("two/pic.jpg");
+    add({"Picture", "pic.jpg", "\\old\\", at("old/pic.jpg")});
+    add({"Kept", "kept.txt", "", ""});
+    bool workOpenAtLocation = false;
+    bool workOpenAtSummary = true;
+    ui.on<CheckLocationDialog>([&](CheckLocationDialog& dialog) {
+        workOpenAtLocation = ui.waitShown > ui.waitClosed;
+        dialog.OKClick();
+    });
+    ui.on<CheckSummary>([&](CheckSummary&) { workOpenAtSummary = ui.waitShown > ui.waitClosed; });
+
+    check();
+
+    EXPECT_EQ(ui.work, std::vector<std::string>{"check"});
+    EXPECT_TRUE(workOpenAtLocation);
+    EXPECT_EQ(ui.waitHiddenForQuestions, 1);  // the location dialog, asked during the work
+    EXPECT_FALSE(workOpenAtSummary);
+    ASSERT_FALSE(ui.progressReports.empty());
+    EXPECT_EQ(ui.progressReports.front(), (std::pair<std::int64_t, std::int64_t>{1, 2}));
+    EXPECT_EQ(ui.progressReports.back(), (std::pair<std::int64_t, std::int64_t>{2, 2}));
+}
+
 TEST_F(CheckFixture, LocationDialogClosedWithoutOkTakesTheSelection)
 {
     file("one/pic.jpg");
     file("two/pic.jpg");
     add({"Picture", "pic.jpg", "\\old\\", at("old/pic.jpg")});
+    ui.onModal[WindowKind::CheckLocation] = [](ModalWindow&) {};  // closed without OK
 
     check();
 
@@ -329,7 +359,7 @@ TEST_F(CheckFixture, APatternMatchingSeveralFilesOfOneFolderIsOneChoice)
 
     check();
 
-    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
+    EXPECT_EQ(modals(), std::vector<WindowKind>{WindowKind::CheckSummary});
     EXPECT_EQ(rowItem(1).cdPath, "\\docs\\");
 }
 
@@ -337,11 +367,11 @@ TEST_F(CheckFixture, ARunThatChangesNothingLeavesTheProjectUnmodified)
 {
     file("a/ok.txt");
     add({"Ok", "ok.txt", "\\a\\", at("a/ok.txt")});
-    ui.onModal["CheckSummary"] = [](ModalWindow& w) { dynamic_cast<CheckSummary&>(w).CloseClick(); };
+    ui.on<CheckSummary>([](CheckSummary& w) { w.CloseClick(); });
 
     check();
 
-    EXPECT_EQ(modals(), std::vector<std::string>{"CheckSummary"});
+    EXPECT_EQ(modals(), std::vector<WindowKind>{WindowKind::CheckSummary});
     EXPECT_TRUE(command.summary().removedRows().empty());
     EXPECT_TRUE(command.summary().repointedRows().empty());
     EXPECT_FALSE(table.isModified());
@@ -354,10 +384,10 @@ TEST_F(CheckFixture, ARepointedItemMarksTheProjectWhenTheSummaryCloses)
     add({"Other", "x.exe", "\\b\\", at("b/tool.exe")});
     table.write(FieldCategory, 2, "Games");
     bool modifiedWhileShown = true;
-    ui.onModal["CheckSummary"] = [&](ModalWindow& w) {
+    ui.on<CheckSummary>([&](CheckSummary& w) {
         modifiedWhileShown = table.isModified();
-        dynamic_cast<CheckSummary&>(w).CloseClick();
-    };
+        w.CloseClick();
+    });
 
     check();
 

@@ -1,6 +1,6 @@
 #include "design/DesignEditor.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/DesignPreview.h"
 #include "design/FontCatalogue.h"
@@ -70,7 +70,7 @@ struct EditorFixture {
 TEST(DesignEditorTest, OpeningReadsTheStandardDesignWhenNoneIsSet)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     EXPECT_EQ(f.data.menudesign_file.fullPath(), f.standard());
     EXPECT_EQ(f.design.settings().backStart, 0x800000u);
     EXPECT_EQ(f.form.caption(), "Menu Design - " + f.standard().string());
@@ -82,7 +82,7 @@ TEST(DesignEditorTest, OpeningReadsTheStandardDesignWhenNoneIsSet)
 TEST(DesignEditorTest, SaveOfTheStandardDesignAsksForANewNameAndLeavesItAlone)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.tileModeChange(TileMode::Stretch);
     f.ui.fileAnswers.push_back(f.base / "menudesign" / "Sea.qvd");
     f.form.saveClick();
@@ -105,7 +105,7 @@ TEST(DesignEditorTest, SaveOfAnotherDesignStoresInPlace)
     EditorFixture f;
     writeFile(f.base / "menudesign" / "Own" / "Own.qvd", "[general]\r\n");
     f.data.menudesign_file.assign(f.base / "menudesign" / "Own" / "Own.qvd");
-    f.form.formShow();
+    f.form.prepare();
     f.form.btnShadowDepthChange(9);
     f.form.saveClick();
     EXPECT_TRUE(f.ui.fileDialogs.empty());
@@ -131,14 +131,16 @@ TEST(DesignEditorTest, OkAsksToSaveOnlyAfterEdits)
     };
     for (const auto& c : cases) {
         EditorFixture f;
-        f.form.formShow();
+        f.form.prepare();
         if (c.edit)
             f.form.btnBorderWidthChange(4);
         f.ui.messageAnswers.assign(c.answers.begin(), c.answers.end());
         if (c.saveAnswer)
             f.ui.fileAnswers.push_back(f.base / "menudesign" / *c.saveAnswer);
+        else if (c.answers == std::vector<MsgResult>{MsgResult::Ok})
+            f.ui.fileAnswers.push_back(std::nullopt);
         f.form.okClick();
-        EXPECT_EQ(f.form.closed(), c.closes) << c.what;
+        EXPECT_EQ(!f.form.isOpen(), c.closes) << c.what;
         EXPECT_EQ(f.ui.messageKeys(), c.messages) << c.what;
         if (c.edit) {
             EXPECT_EQ(f.design.settings().buttonBorderWidth, 4) << c.what;
@@ -150,12 +152,12 @@ TEST(DesignEditorTest, OkWithoutADesignFileShowsM41AndStaysOpen)
 {
     EditorFixture f;
     std::filesystem::remove(f.standard());
-    f.form.formShow();
+    f.form.prepare();
     f.form.btnBorderWidthChange(4);
     f.ui.messageAnswers = {MsgResult::Cancel};
     f.form.okClick();
     EXPECT_EQ(f.ui.messageKeys(), (std::vector<std::string>{"M40", "M41"}));
-    EXPECT_FALSE(f.form.closed());
+    EXPECT_TRUE(f.form.isOpen());
 }
 
 TEST(DesignEditorTest, ClearingSplashOrIconAloneClosesWithoutAsking)
@@ -167,13 +169,13 @@ TEST(DesignEditorTest, ClearingSplashOrIconAloneClosesWithoutAsking)
     writeFile(d / "Pic.qvd", "[Splash]\r\nbmpalone=s.bmp\r\n[Icon]\r\nnamealone=i.ico\r\n");
     const std::string before = readFile(d / "Pic.qvd");
     f.data.menudesign_file.assign(d / "Pic.qvd");
-    f.form.formShow();
+    f.form.prepare();
     ASSERT_TRUE(f.form.splashSet() && f.form.iconSet());
     f.form.splashClearClick();
     f.form.iconClearClick();
     EXPECT_EQ(f.form.shownIcon(), f.base / "Files" / "rnv.ico");
     f.form.okClick();
-    EXPECT_TRUE(f.form.closed());
+    EXPECT_FALSE(f.form.isOpen());
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_EQ(readFile(d / "Pic.qvd"), before);
 }
@@ -182,13 +184,13 @@ TEST(DesignEditorTest, CancelAfterLoadReturnsToTheDesignOfTheOpening)
 {
     EditorFixture f;
     writeFile(f.base / "menudesign" / "B" / "B.qvd", "[Back]\r\nbc=clRed\r\n");
-    f.form.formShow();
+    f.form.prepare();
     f.ui.fileAnswers.push_back(f.base / "menudesign" / "B" / "B.qvd");
     f.form.loadClick();
     EXPECT_EQ(f.data.menudesign_file.fullPath(), f.base / "menudesign" / "B" / "B.qvd");
     EXPECT_EQ(f.host.projectModified, 1);
     f.form.cancelClick();
-    EXPECT_TRUE(f.form.closed());
+    EXPECT_FALSE(f.form.isOpen());
     EXPECT_EQ(f.data.menudesign_file.fullPath(), f.standard());
     // The loaded settings stay until the next read.
     EXPECT_EQ(f.design.settings().backStart, 0x0000FFu);
@@ -199,7 +201,7 @@ TEST(DesignEditorTest, NewReadsTheStandardDesignAgain)
     EditorFixture f;
     writeFile(f.base / "menudesign" / "B" / "B.qvd", "[Back]\r\nbc=clRed\r\n");
     f.data.menudesign_file.assign(f.base / "menudesign" / "B" / "B.qvd");
-    f.form.formShow();
+    f.form.prepare();
     f.form.newClick();
     EXPECT_EQ(f.data.menudesign_file.fullPath(), f.standard());
     EXPECT_EQ(f.design.settings().backStart, 0x800000u);
@@ -209,7 +211,7 @@ TEST(DesignEditorTest, NewReadsTheStandardDesignAgain)
 TEST(DesignEditorTest, BoxPicturesNeedTheirFill)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.boxBitmapChange(MenuText::File, kBoxPictureButton);
     EXPECT_EQ(f.design.settings().fileBoxPicture, kBoxPictureNone);
     f.form.boxBitmapChange(MenuText::Details, kBoxPictureBackground);
@@ -231,7 +233,7 @@ TEST(DesignEditorTest, BoxPicturesNeedTheirFill)
 TEST(DesignEditorTest, BitmapModesNeedALoadedPicture)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.bgSetBitmapModeClick();
     f.form.bgClearBitmapClick();
     f.form.btnSetBitmapModeClick();
@@ -256,34 +258,34 @@ TEST(DesignEditorTest, CustomColoursTakeOnlyColoursTheDialogLacks)
     struct Case {
         const char* what;
         ColourValue current;
-        std::array<std::string, 3> firstThree;
+        std::array<ColourValue, 3> firstThree;
         bool fullList;
         int changedIndex;  // -1: none
-        std::string changedText;
     };
     const Case cases[] = {
-        {"basic colour", 0x808040, {"ColorA=00000001", "ColorB=00000002", "ColorC=00000003"}, false, -1, ""},
-        {"already a custom colour", 0x000002, {"ColorA=00000001", "ColorB=00000002", "ColorC=00000003"}, false, -1, ""},
-        {"first white entry", 0x123456, {"ColorA=00000001", "ColorB=00000002", "ColorC=00000003"}, false, 3, "ColorD=00123456"},
-        {"eight-digit white counts as free", 0x123456, {"ColorA=00000001", "ColorB=FFFFFFFF", "ColorC=00000003"}, false, 1, "ColorB=00123456"},
-        {"none free: A", 0x8000000F, {"ColorA=00000001", "ColorB=00000002", "ColorC=00000003"}, true, 0, "ColorA=8000000F"},
+        {"basic colour", 0x808040, {0x000001, 0x000002, 0x000003}, false, -1},
+        {"already a custom colour", 0x000002, {0x000001, 0x000002, 0x000003}, false, -1},
+        {"first white entry", 0x123456, {0x000001, 0x000002, 0x000003}, false, 3},
+        {"eight-digit white counts as free", 0x123456, {0x000001, 0xFFFFFFFF, 0x000003}, false, 1},
+        {"none free: A", 0x8000000F, {0x000001, 0x000002, 0x000003}, true, 0},
     };
     for (const auto& c : cases) {
         EditorFixture f;
-        f.form.formShow();
+        f.form.prepare();
         auto& custom = f.form.customColours();
         for (std::size_t i = 0; i < 3; ++i)
             custom[i] = c.firstThree[i];
         if (c.fullList) {
             for (std::size_t i = 3; i < 16; ++i)
-                custom[i] = std::string("Color") + static_cast<char>('A' + i) + "=0000000" + static_cast<char>('A' + i - 3);
+                custom[i] = static_cast<ColourValue>(0x100 + i);
         }
         const auto before = custom;
         f.design.settings().buttonBorder = c.current;
+        f.ui.colourAnswers.push_back(std::nullopt);
         f.form.colourClick(ColourSetting::btnborderc);
         for (std::size_t i = 0; i < 16; ++i) {
             if (static_cast<int>(i) == c.changedIndex)
-                EXPECT_EQ(custom[i], c.changedText) << c.what;
+                EXPECT_EQ(custom[i], c.current) << c.what;
             else
                 EXPECT_EQ(custom[i], before[i]) << c.what << " " << i;
         }
@@ -294,7 +296,7 @@ TEST(DesignEditorTest, CustomColoursTakeOnlyColoursTheDialogLacks)
 TEST(DesignEditorTest, ChosenColourGoesToItsSetting)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.ui.colourAnswers.push_back(0x00FF00);
     f.form.colourClick(ColourSetting::d_fsc);
     EXPECT_EQ(f.design.settings().text(MenuText::Details).shadow, 0x00FF00u);
@@ -305,7 +307,7 @@ TEST(DesignEditorTest, ChosenColourGoesToItsSetting)
 TEST(DesignEditorTest, SoundSlotsOpenPlayAndClear)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.soundSlotChange(2);
     f.ui.fileAnswers.push_back(f.base / "Sounds" / "ding.wav");
     f.form.soundOpenClick();
@@ -349,7 +351,7 @@ TEST(DesignEditorTest, SampleTextsFollowLanguageThenLetterCase)
 TEST(DesignEditorTest, FontChoosersMarkWhetherTheFaceResolves)
 {
     EditorFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.fontChange(DesignFont::Button, "Missing Face");
     EXPECT_FALSE(f.form.fontResolves(DesignFont::Button));
     EXPECT_EQ(f.design.settings().fontFaces[2], "Arial");
@@ -370,9 +372,9 @@ TEST(DesignEditorTest, ClosingReleasesTheDesignFonts)
     writeFile(f.base / "menudesign" / "F" / "own.ttf", "own");
     writeFile(f.base / "menudesign" / "F" / "F.qvd", "[Fonts]\r\nFont_name_Font1Name=own.ttf\r\nFont_fname_Font1Name=Own\r\n");
     f.data.menudesign_file.assign(f.base / "menudesign" / "F" / "F.qvd");
-    f.ui.onModal["DesignEditor"] = [&](ModalWindow&) { f.form.cancelClick(); };
+    f.ui.onModal[WindowKind::DesignEditor] = [&](ModalWindow&) { f.form.cancelClick(); };
     f.form.execute();
-    EXPECT_EQ(f.ui.modalShown, std::vector<std::string>{"DesignEditor"});
+    EXPECT_EQ(f.ui.modalShown, std::vector<WindowKind>{WindowKind::DesignEditor});
     EXPECT_EQ(f.registrar.removed, std::vector<std::filesystem::path>{f.base / "menudesign" / "F" / "own.ttf"});
     EXPECT_EQ(f.fonts.resolveFontFile("Own"), "own.ttf");  // the slot still maps its face
 }
@@ -381,7 +383,7 @@ TEST(DesignEditorTest, ABadColourInTheFileIsReportedAndTheRestRead)
 {
     EditorFixture f;
     writeFile(f.standard(), "[Back]\r\nbc=greenish\r\nbec=clRed\r\n");
-    f.form.formShow();
+    f.form.prepare();
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0].kind, MsgKind::Error);
     EXPECT_EQ(f.ui.messages[0].message.text, "'greenish' ist kein g\xC3\xBCltiger Integerwert");
@@ -422,7 +424,7 @@ struct PreviewFixture : EditorFixture {
 TEST(DesignPreviewTest, WritesTheDesignAndItsFilesIntoTheMissingPreviewFolder)
 {
     PreviewFixture f;
-    f.form.formShow();
+    f.form.prepare();
     f.form.btnBorderWidthChange(7);  // unsaved
     f.form.fullPreviewClick();
 
@@ -456,7 +458,7 @@ TEST(DesignPreviewTest, DeletesWhatTheDesignNoLongerHas)
     for (const char* stale : {"splash.bmp", "button.bmp", "Sound2.wav", "Sound4.wav", "Sound5.wav"})
         writeFile(f.cfg / stale, "stale");
     writeFile(f.cfg / "genre.cfg", "kept");
-    f.form.formShow();
+    f.form.prepare();
     f.form.fullPreviewClick();
     for (const char* stale : {"splash.bmp", "button.bmp", "Sound2.wav", "Sound4.wav", "Sound5.wav"})
         EXPECT_FALSE(std::filesystem::exists(f.cfg / stale)) << stale;
@@ -469,7 +471,7 @@ TEST(DesignPreviewTest, AFailedWriteRestoresTheReferencesAndStartsNothing)
 {
     PreviewFixture f;
     std::filesystem::create_directories(f.cfg / "design.cfg");  // a folder where the file must go
-    f.form.formShow();
+    f.form.prepare();
     f.form.fullPreviewClick();
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0].kind, MsgKind::Error);

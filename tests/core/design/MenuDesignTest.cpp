@@ -1,6 +1,6 @@
 #include "design/MenuDesign.h"
 
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "profile/ProfileFile.h"

@@ -1,4 +1,4 @@
-#include "app/ProjectFiles.h"
+#include "util/ProjectFiles.h"
 #include "design/DesignFonts.h"
 #include "design/FontCatalogue.h"
 #include "design/MenuDesign.h"
@@ -6,6 +6,7 @@
 
 #include "DesignTestSupport.h"
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,7 @@ namespace {
 using test::readFile;
 using test::TempDir;
 
-std::filesystem::path assetsDir()
-{
-    const char* env = std::getenv("QUENVAR_ASSETS");
-    return env ? std::filesystem::path(env) : std::filesystem::path();
-}
+using test::assetsDir;
 
 std::vector<std::filesystem::path> shippedDesigns()
 {
@@ -43,7 +40,7 @@ std::uint16_t u16(const std::string& b, std::size_t at)
 
 TEST(ShippedDesignsTest, EveryDesignReadsCompletelyAndWritesBackTheSameSettings)
 {
-    ASSERT_FALSE(assetsDir().empty()) << "QUENVAR_ASSETS is not set";
+    ASSERT_TRUE(std::filesystem::is_directory(assetsDir())) << assetsDir();
     const auto designs = shippedDesigns();
     ASSERT_GE(designs.size(), 4u);
     const FontconfigCatalogue catalogue;

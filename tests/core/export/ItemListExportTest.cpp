@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 using namespace qv;
 using namespace qv::test;
 
@@ -99,6 +101,7 @@ TEST(ItemListExport, CommandsAskWithTheirFilterAndCancelWritesNothing)
     for (const auto& c : commandCases()) {
         SCOPED_TRACE(c.extension);
         FakeUi ui;
+        ui.fileAnswers.push_back(std::nullopt);
         RecordingOffice office;
         ItemListExport exporter(table, ui, office);
         (exporter.*c.command)();
@@ -226,4 +229,36 @@ TEST(ItemListExport, ExcelColumnLetters)
     };
     for (const auto& c : cases)
         EXPECT_EQ(excelRange(c.columns, c.rows), c.range) << c.columns;
+}
+
+TEST(ItemListExport, StoppedExportLeavesTheExistingFileAndShowsNothing)
+{
+    ItemTable table = tableWith({{{FieldName, "Setup"}}});
+    for (const auto& c : commandCases()) {
+        const bool office = c.format == ExportFormat::Word || c.format == ExportFormat::Excel;
+        // The office program writes its file itself: the last stop is before it starts.
+        const std::int64_t lastStop = office ? 1 : kExportSteps - 1;
+        for (std::int64_t stopAt = 0; stopAt <= lastStop; ++stopAt) {
+            SCOPED_TRACE(c.extension + " stopped at " + std::to_string(stopAt));
+            TempDir dir;
+            const auto file = dir / ("list." + c.extension);
+            const std::string before(5000, 'o');
+            writeFile(file, before);
+            FakeUi ui;
+            ui.fileAnswers.push_back(file);
+            ui.stopAtProgress = stopAt;
+            RecordingOffice officeProgram;
+            ItemListExport exporter(table, ui, officeProgram);
+            (exporter.*c.command)();
+
+            EXPECT_EQ(readFile(file), before);
+            EXPECT_TRUE(officeProgram.calls.empty());
+            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_EQ(ui.work, std::vector<std::string>{"export"});
+            EXPECT_EQ(ui.waitClosed, 1);
+            const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()),
+                                               std::filesystem::directory_iterator());
+            EXPECT_EQ(entries, 1) << "nothing beside the old file";
+        }
+    }
 }

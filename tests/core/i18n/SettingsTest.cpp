@@ -52,11 +52,11 @@ TEST(Settings, WithoutAFileEverythingHasItsDefault)
     EXPECT_EQ(s.toolbars.pictureSize, 1);
     EXPECT_EQ(loadHeadingNames(file)[2], "Failed");
     EXPECT_EQ(s.grid.widths[0], 50);
-    EXPECT_EQ(s.customColours[0], "");
+    EXPECT_EQ(s.customColours[0], kColourWhite);
     EXPECT_EQ(w.state, WindowState::Maximized);
     EXPECT_EQ(w.width, 635);
     EXPECT_EQ(w.height, 460);
-    EXPECT_EQ(Settings().customColours[15], "ColorP=FFFFFF");
+    EXPECT_EQ(Settings().customColours[15], kColourWhite);
 }
 
 TEST(Settings, LoadWindowSettingsState)
@@ -139,7 +139,8 @@ TEST(Settings, SaveWritesEveryKeyInItsOrderAndLoadReadsThemBack)
     s.toolbars.sizeMenuEnabled = true;
     s.toolbars.smallChecked = true;
     s.toolbars.largeChecked = false;
-    s.customColours[3] = "ColorD=00FF00";
+    s.customColours[3] = 0x00FF00;
+    s.customColours[4] = 0x8000000F;
     saveSettings(settingsFile(base.path()), s);
 
     const std::string bytes = readFile(settingsFile(base.path()));
@@ -171,6 +172,8 @@ TEST(Settings, SaveWritesEveryKeyInItsOrderAndLoadReadsThemBack)
     EXPECT_NE(bytes.find("\r\nshow_ft=FALSE\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\nColor1=$00563412\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\nsymbolheight=2\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\ncdlg_c3=ColorD=00FF00\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\ncdlg_c5=ColorF=FFFFFF\r\n"), std::string::npos);
 
     Settings back;
     loadSettings(settingsFile(base.path()), back);
@@ -193,7 +196,9 @@ TEST(Settings, SaveWritesEveryKeyInItsOrderAndLoadReadsThemBack)
     EXPECT_TRUE(back.toolbars.smallArrow);
     EXPECT_EQ(back.toolbars.pictureSize, 0);
     EXPECT_EQ(back.toolbars.geometry, 2);
-    EXPECT_EQ(back.customColours[3], "ColorD=00FF00");
+    EXPECT_EQ(back.customColours[3], 0x00FF00u);
+    EXPECT_EQ(back.customColours[4], 0x8000000Fu);
+    EXPECT_EQ(back.customColours[5], kColourWhite);
     EXPECT_EQ(ProfileFile(settingsFile(base.path())).readString("settings", "last_proj", ""), s.lastProject);
 }
 

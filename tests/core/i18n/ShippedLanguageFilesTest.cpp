@@ -5,6 +5,7 @@
 #include "util/Text.h"
 
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,7 @@ using namespace qv;
 
 namespace {
 
-std::filesystem::path assetsDir()
-{
-    const char* dir = std::getenv("QUENVAR_ASSETS");
-    return dir ? std::filesystem::path(dir) : std::filesystem::path();
-}
+using test::assetsDir;
 
 struct Key {
     std::string section;
@@ -63,7 +60,7 @@ protected:
 
 TEST_P(ShippedLanguageFile, HoldsEveryRequiredKeyWithAText)
 {
-    ASSERT_FALSE(assetsDir().empty()) << "QUENVAR_ASSETS is not set";
+    ASSERT_TRUE(std::filesystem::is_directory(assetsDir())) << assetsDir();
     ASSERT_TRUE(std::filesystem::exists(file())) << file();
     const ProfileFile f(file());
     for (const Key& k : requiredKeys()) {

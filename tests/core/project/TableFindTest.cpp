@@ -32,12 +32,11 @@ protected:
         fillTable(table, {{{FieldName, "readme"}, {FieldFileName, "setup.exe"}, {FieldCdPath, "x"}},
                           {{FieldName, "Setup"}, {FieldFileName, "README"}, {FieldCdPath, "readme too"}},
                           {{FieldName, "other"}, {FieldFileName, "readme.txt"}, {FieldCdPath, ""}}});
-        ui.onModal["FindDialog"] = [this](ModalWindow& w) {
-            auto& dlg = dynamic_cast<FindDialog&>(w);
+        ui.on<FindDialog>([this](FindDialog& dlg) {
             dlg.options() = next;
             if (accept)
                 dlg.OKClick();
-        };
+        });
     }
 
     CellPosition cursor() const { return {table.currentRow(), table.currentRealColumn()}; }
@@ -119,7 +118,7 @@ TEST_F(FindTest, FindWalksTopDownOrLeftRightAndRemembersTheMatch)
     commands.findClick();
     EXPECT_EQ(cursor(), (CellPosition{1, FieldName}));
     EXPECT_EQ(ui.clicks, 1);
-    EXPECT_EQ(ui.modalShown, std::vector<std::string>{"FindDialog"});
+    EXPECT_EQ(ui.modalShown, std::vector<WindowKind>{WindowKind::Find});
 
     // Top-down: down the Name column, then down File Name, then CD Path.
     std::vector<CellPosition> found;

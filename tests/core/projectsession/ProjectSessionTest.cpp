@@ -11,6 +11,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,7 @@ using test::readFile;
 using test::writeFile;
 namespace fs = std::filesystem;
 
-fs::path assetsDir()
-{
-    const char* assets = std::getenv("QUENVAR_ASSETS");
-    return assets ? fs::path(assets) : fs::path();
-}
+using test::assetsDir;
 
 class NoFonts final : public FontRegistrar {
 public:
@@ -303,6 +300,8 @@ TEST_F(ProjectSessionTest, GivingUpOnAMissingFileKeepsTheOpenProject)
         ui.messages.clear();
         ui.fileDialogs.clear();
         ui.messageAnswers.assign(c.answers.begin(), c.answers.end());
+        if (c.chooserShown)
+            ui.fileAnswers.push_back(std::nullopt);
 
         const auto result = session().loadProject(second);
         EXPECT_FALSE(result.loaded);
@@ -722,7 +721,7 @@ TEST_F(ProjectSessionTest, FrameFollowsTheSession)
     EXPECT_TRUE(frame.projectOpen());
     EXPECT_TRUE(frame.commands().menuEnabled(CommandId::CategoryEditor));
     EXPECT_EQ(frame.cdName(), "Framed CD");
-    EXPECT_EQ(frame.projectFolder(), "/cd/root/");
+    EXPECT_EQ(session().projectFolder(), "/cd/root/");
     EXPECT_TRUE(frame.title().ends_with(" Framed CD")) << frame.title();
 
     // A table command marks the table; Exit sees it through the session.

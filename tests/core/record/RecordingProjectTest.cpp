@@ -7,6 +7,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "TestAssets.h"
 
 #include <gtest/gtest.h>
 
@@ -72,12 +73,7 @@ struct RecordFixture {
     std::string rootName() const { return folderText(root); }
 };
 
-fs::path assetsDir()
-{
-    if (const char* env = std::getenv("QUENVAR_ASSETS"))
-        return env;
-    return fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path() / "assets";
-}
+using test::assetsDir;
 
 }  // namespace
 
@@ -134,6 +130,26 @@ TEST(RecordingProject, SmallTreeGivesTheExactFile)
     // Running it again writes the same file.
     ASSERT_TRUE(RecordingProject(fx.base).run(ui, fx.language, fx.rootName(), "My Demo CD", false));
     EXPECT_EQ(readFile(out), first);
+}
+
+TEST(RecordingProject, StoppedRunLeavesTheEarlierFileAndOpensNothing)
+{
+    for (const std::int64_t stopAt : {0, 1}) {
+        SCOPED_TRACE(stopAt);
+        RecordFixture fx;
+        const RecordingProject recording(fx.base);
+        writeFile(recording.outputPath(), "earlier");
+        FakeUi ui;
+        ui.stopAtProgress = stopAt;
+
+        EXPECT_FALSE(recording.run(ui, fx.language, fx.rootName(), "My Demo CD", true));
+
+        EXPECT_EQ(readFile(recording.outputPath()), "earlier");
+        EXPECT_TRUE(ui.shellOpened.empty());
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(ui.work, std::vector<std::string>{"record"});
+        EXPECT_EQ(ui.waitClosed, 1);
+    }
 }
 
 TEST(RecordingProject, FilesOnlyInTheRootGiveOneGroupAndNoStartLine)
@@ -228,7 +244,7 @@ TEST(RecordingProject, FailuresShowAnErrorAndWriteNothing)
         FakeUi ui;
         RecordingDialog form(ui, fx.language, fx.base);
         form.setProject(fx.rootName(), "CD");
-        form.FormShow();
+        form.prepare();
         form.addClick();
         ASSERT_EQ(ui.messages.size(), 1u) << c.what;
         EXPECT_EQ(ui.messages[0].message.key, c.key) << c.what;
@@ -237,7 +253,7 @@ TEST(RecordingProject, FailuresShowAnErrorAndWriteNothing)
         EXPECT_EQ(ui.messages[0].buttons, MsgButtons::Ok) << c.what;
         EXPECT_EQ(ui.waitShown, ui.waitClosed) << c.what;
         EXPECT_TRUE(ui.shellOpened.empty()) << c.what;
-        EXPECT_FALSE(form.closeRequested()) << c.what;
+        EXPECT_TRUE(form.isOpen()) << c.what;
         EXPECT_FALSE(fs::exists(fx.base / "Files" / "burn vlx.cpj")) << c.what;
     }
 }
@@ -250,20 +266,20 @@ TEST(RecordingDialog, OkWritesOpensAndCloses)
     int builds = 0;
     form.setBuildCommand([&] { ++builds; });
     form.setProject(fx.rootName(), "My CD");
-    form.FormShow();
+    form.prepare();
     EXPECT_EQ(form.recorders(), std::vector<std::string>{"CeQuadrat WinOnCD 3.6 "});
     EXPECT_EQ(form.recorderIndex(), 0);
 
     form.buildClick();
     EXPECT_EQ(builds, 1);
-    EXPECT_FALSE(form.closeRequested());
+    EXPECT_TRUE(form.isOpen());
 
     form.addClick();
     EXPECT_EQ(ui.clicks, 1);
     const fs::path out = fx.base / "Files" / "burn vlx.cpj";
     EXPECT_TRUE(fs::exists(out));
     EXPECT_EQ(ui.shellOpened, std::vector<std::string>{pathText(out)});
-    EXPECT_TRUE(form.closeRequested());
+    EXPECT_FALSE(form.isOpen());
 
     form.helpClick();
     ASSERT_EQ(ui.helpShown.size(), 1u);

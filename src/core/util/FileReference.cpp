@@ -1,6 +1,6 @@
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 
-#include "app/BaseDirectory.h"
+#include "util/BaseDirectory.h"
 #include "util/Fs.h"
 
 #include <system_error>

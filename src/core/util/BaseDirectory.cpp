@@ -1,4 +1,4 @@
-#include "app/BaseDirectory.h"
+#include "util/BaseDirectory.h"
 
 #include <cstdlib>
 #include <system_error>

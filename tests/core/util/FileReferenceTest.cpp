@@ -1,4 +1,4 @@
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 
 #include "TempDir.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileReference.h"
+#include "util/FileReference.h"
 
 #include <array>
 
