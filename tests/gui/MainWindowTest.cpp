@@ -7,6 +7,7 @@
 #include "application/Application.h"
 #include "project/FindDialogView.h"
 #include "project/ItemTableModel.h"
+#include "export/ItemListExport.h"
 
 #include "DemoProject.h"
 #include "TempDir.h"
@@ -15,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -132,6 +135,49 @@ private slots:
         find.retranslate(program->app().language());
         QVERIFY(find.findChild<QLabel*>()->text() != germanLabel || germanLabel == QStringLiteral("Text to find:"));
         QCOMPARE(w.action(CommandId::Open)->text(), projectMenu);
+    }
+
+    // Work that goes on past half a second shows a progress dialog; Cancel is
+    // offered only where the work may stop, and a stopped export writes nothing.
+    void aLongOperationShowsProgressAndCancelStopsIt()
+    {
+        auto program = makeProgram();
+        openDemo(*program);
+        QtUi& ui = program->ui();
+        const auto progressDialog = [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible())
+                    return d;
+            return static_cast<QProgressDialog*>(nullptr);
+        };
+        const fs::path target = m_dir.path() / "stopped.cvs";
+        NoOfficeAdapter office;
+        ExportResult result;
+        {
+            auto work = ui.beginWork("export", kExportSteps, Stopping::Offered);
+            QTest::qWait(600);
+            QVERIFY(work.step(0));
+            QProgressDialog* dialog = progressDialog();
+            QVERIFY(dialog);
+            QPushButton* cancel = dialog->findChild<QPushButton*>();
+            QVERIFY(cancel && cancel->isVisible());
+            cancel->click();
+            result = exportItemList(program->app().table(), ExportFormat::Csv, target, office, &work);
+        }
+        QVERIFY(result.stopped);
+        QVERIFY(!fs::exists(target));
+        QVERIFY(!progressDialog());
+
+        {
+            auto work = ui.beginWork("build");
+            QTest::qWait(600);
+            QVERIFY(work.step(1, 2));
+            QProgressDialog* dialog = progressDialog();
+            QVERIFY(dialog);
+            const QPushButton* cancel = dialog->findChild<QPushButton*>();
+            QVERIFY(!cancel || !cancel->isVisible());
+        }
+        QVERIFY(!progressDialog());
     }
 
     void columnsOfTheFirstProjectAreSizedToTheirContents()

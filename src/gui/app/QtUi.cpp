@@ -270,6 +270,8 @@ bool QtUi::workProgress(std::int64_t done, std::int64_t total)
     }
     // The work runs on this thread: the dialog paints and Cancel is heard here.
     QApplication::processEvents();
+    if (m_progress && m_stopping == Stopping::Offered && m_progress->wasCanceled())
+        m_stopRequested = true;
     return !m_stopRequested;
 }
 
