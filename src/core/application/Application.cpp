@@ -52,8 +52,19 @@ void Application::start()
 
 void Application::create()
 {
-    m_sizeColumnsOnFirstLoad = !std::filesystem::exists(settingsFile(m_baseDir));
+    m_sizeColumnsOnFirstLoad = true;
     m_frame.create();
+}
+
+bool Application::columnsNeverSized() const
+{
+    // A settings file written by a run that never showed a project keeps the
+    // default width for every column; such a table is sized like a fresh one.
+    constexpr int kDefaultWidth = GridLayout{}.widths[1];
+    for (int column = 1; column < ItemTable::kColumns; ++column)
+        if (!m_table.isHidden(column) && m_table.width(column) != kDefaultWidth)
+            return false;
+    return true;
 }
 
 void Application::wireFrame()
@@ -81,6 +92,8 @@ void Application::wireFrame()
     m_session.hooks().rowsChanged = [this] {
         if (m_sizeColumnsOnFirstLoad && m_measure && m_frame.projectOpen()) {
             m_sizeColumnsOnFirstLoad = false;
+            if (!columnsNeverSized())
+                return;
             // The first screens decide the look; measuring every row of a
             // large project would hold up its opening for seconds.
             m_table.autoGridSize(m_measure, kRowsSizedOnFirstLoad);

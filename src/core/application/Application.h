@@ -98,6 +98,8 @@ public:
     void setPicturePreview(std::function<void(const std::filesystem::path&)> show) { m_picturePreview = std::move(show); }
 
 private:
+    // True while every shown column has the default width.
+    bool columnsNeverSized() const;
     void wireFrame();
     void wireCommands();
     void notAvailable();

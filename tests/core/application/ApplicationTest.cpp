@@ -11,11 +11,11 @@
 #include "project/ProjectFile.h"
 
 #include "FakeUi.h"
+#include "TestAssets.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 using namespace qv;
 using qv::test::FakeUi;
@@ -24,12 +24,6 @@ using qv::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path shippedAssets()
-{
-    const char* env = std::getenv("QUENVAR_ASSETS");
-    return env ? fs::path(env) : fs::path();
-}
 
 class NoFonts final : public FontRegistrar {
 public:
@@ -51,7 +45,7 @@ struct AppFixture {
 
     AppFixture()
     {
-        fs::copy(shippedAssets(), base, fs::copy_options::recursive);
+        fs::copy(test::assetsDir(), base, fs::copy_options::recursive);
         fs::create_directories(folder / "Tools");
         test::writeFile(folder / "Tools" / "tool.exe", "MZ");
         test::writeFile(folder / "readme.txt", "hello");
@@ -165,4 +159,42 @@ TEST(Application, HeadingsAndGridTravelThroughLanguageTableAndSettings)
     EXPECT_EQ(saved.readInteger("settings", "language", 0), 1);
     EXPECT_EQ(saved.readString("settings", "celld_1", ""), "File Name");
     EXPECT_EQ(saved.readString("settings", "state_grid_4", ""), "hidden");
+}
+
+// Columns nobody ever sized are sized to their contents on the first load of
+// a run, also when an earlier run that showed no project left a settings file
+// with the default widths; widths the person set are kept.
+TEST(Application, TheFirstLoadSizesColumnsOnlyWhenNobodySizedThem)
+{
+    struct Case {
+        const char* what;
+        std::string settings;  // empty: no settings file
+        bool sized;
+    };
+    const auto settings = [](int width7) {
+        std::string text = "[settings]\r\nshow_welcome=FALSE\r\n";
+        for (int n = 1; n <= 12; ++n)
+            text += "grid_" + std::to_string(n) + "=" + std::to_string(n == 7 ? width7 : 50) + "\r\n";
+        return text;
+    };
+    const Case cases[] = {
+        {"no settings file", "", true},
+        {"default widths of a run without a project", settings(50), true},
+        {"a width the person set", settings(222), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppFixture f;
+        if (!c.settings.empty())
+            test::writeFile(f.base / "quenvar.dat", c.settings);
+        else
+            fs::remove(f.base / "quenvar.dat");
+        f.app->setTextMeasure([](std::string_view text, bool) { return static_cast<int>(text.size()) * 10 + 7; });
+        f.app->start();
+        const ItemTable& table = f.app->table();
+        const int before = table.width(table.columnOf(FieldDescription));
+        f.ui.fileAnswers.push_back(f.project);
+        ASSERT_TRUE(f.app->run(CommandId::Open));
+        EXPECT_EQ(table.width(table.columnOf(FieldDescription)) != before, c.sized) << before;
+    }
 }
