@@ -3,6 +3,7 @@
 #include "i18n/Settings.h"
 #include "project/TableSettings.h"
 #include "util/Fs.h"
+#include "util/ProjectLock.h"
 
 namespace qv::cli {
 
@@ -37,6 +38,17 @@ bool CliProject::open(const std::string& path)
         return false;
     }
     return true;
+}
+
+bool CliProject::save()
+{
+    const auto file = session().projectFile();
+    if (const auto other = ProjectLock::heldByOther(file)) {
+        m_ctx.err << "The project " << pathText(file) << " is open in another Quenvar (process " << other->pid
+                  << "); close it there first, then try again.\n";
+        return false;
+    }
+    return session().save();
 }
 
 void CliProject::applyDisplaySettings()

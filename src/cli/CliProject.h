@@ -30,6 +30,10 @@ public:
     // table shows them after start-up. Call it before open(): it decides which
     // column holds which field.
     void applyDisplaySettings();
+    // Saves as Save does, unless another program has the project open: one
+    // of the two would overwrite the other's changes unseen. False after
+    // printing why.
+    bool save();
 
     ProjectWorkspace& workspace() { return *m_workspace; }
     ProjectSession& session() { return m_workspace->session; }

@@ -142,7 +142,7 @@ int runCheck(CliContext& ctx, const CommandArgs& args)
     if (args.has("--save") && s.modified()) {
         const YesNoWords words{s.table().yesWord(), s.table().noWord()};
         const auto cuts = FieldCapacity::cutsOf(s.header(), s.items(), words);
-        if (!s.save())
+        if (!project.save())
             return kFailed;
         ctx.out << "saved\t" << pathText(s.projectFile()) << "\n";
         printCutValues(ctx, cuts);

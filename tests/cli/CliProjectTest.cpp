@@ -2,6 +2,7 @@
 #include "TempDir.h"
 #include "project/ProjectRecord.h"
 #include "util/LegacyCodePage.h"
+#include "util/ProjectLock.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <set>
 #include <sstream>
 #include <thread>
+
+#include <unistd.h>
 
 using namespace qv::test;
 namespace fs = std::filesystem;
@@ -108,6 +111,31 @@ TEST_F(CliProjectCommands, CheckRepointsMovedFilesRemovesLostOnesAndSavesOnReque
     const auto again = runCli({"check", project});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(again.out, "");
+}
+
+// A project that a program window has open is read but never saved from
+// here: one of the two would overwrite the other's changes unseen. Reading
+// leaves the window's mark alone.
+TEST_F(CliProjectCommands, AProjectOpenInAWindowIsNotSavedOver)
+{
+    fs::remove(dir / "cd/Music/welcome.wav");
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    const fs::path lockFile = qv::ProjectLock::lockFileOf(project);
+    const std::string lock = std::string("pid=1\r\nhost=") + host + "\r\n";
+    writeFile(lockFile, lock);
+    const std::string before = readFile(project);
+
+    const auto r = runCli({"check", project, "--save"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("open in another Quenvar"), std::string::npos) << r.err;
+    EXPECT_EQ(readFile(project), before);
+    EXPECT_EQ(runCli({"show", project}).status, 0);
+    EXPECT_EQ(readFile(lockFile), lock);
+
+    fs::remove(lockFile);
+    EXPECT_EQ(runCli({"check", project, "--save"}).status, 0);
+    EXPECT_FALSE(fs::exists(lockFile)) << "the command line leaves no mark of its own";
 }
 
 TEST_F(CliProjectCommands, LegacyTextIsReadInTheChosenLanguagesCodePage)

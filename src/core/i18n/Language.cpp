@@ -11,13 +11,15 @@ namespace qv {
 
 namespace {
 
-constexpr int kLastMessage = 59;
+constexpr int kLastMessage = 60;
 
 // The messages added after the first language files were made.
 constexpr std::pair<std::string_view, std::string_view> kAddedMessages[] = {
     {"M58", "The project folder %s was not found (is the disc or network drive that holds it connected?). "
             "The check has changed nothing."},
     {"M59", "A category file holds at most %s categories."},
+    {"M60", "This project is already open in another Quenvar (process %s). Open it here as well? Whichever program "
+            "saves last overwrites the other's changes."},
 };
 
 std::string_view addedMessage(std::string_view key)

@@ -191,7 +191,11 @@ std::string ProjectSession::bytesOf(const std::vector<std::string>& categories) 
 std::filesystem::path ProjectSession::workingCopyOf(const std::filesystem::path& projectFile) const
 {
     const auto beside = workingCopyPath(projectFile);
-    return m_workingCopyFolder.empty() ? beside : m_workingCopyFolder / beside.filename();
+    if (!m_workingCopyFolder.empty())
+        return m_workingCopyFolder / beside.filename();
+    if (m_sharedWithOther && m_sharedCopyFolder && !m_sharedCopyFolder->path().empty())
+        return m_sharedCopyFolder->path() / beside.filename();
+    return beside;
 }
 
 bool ProjectSession::putWorkingCopy(const std::string& bytes)
@@ -253,6 +257,18 @@ void ProjectSession::makeWorkingCopy(const std::filesystem::path& projectFile)
     setArchive(oldCopy);
     m_data.Project_file.assign(projectFile);
     m_data.Project_Temp.clear();
+    // Only the program marks a project as open; a caller with its own
+    // working copy folder (the command line) leaves nothing beside it.
+    if (m_workingCopyFolder.empty()) {
+        m_sharedWithOther = ProjectLock::heldByOther(projectFile).has_value();
+        if (m_sharedWithOther) {
+            m_lock.release();
+            if (!m_sharedCopyFolder)
+                m_sharedCopyFolder = std::make_unique<PrivateFolder>();
+        } else {
+            m_lock.acquire(projectFile);
+        }
+    }
     if (!samePath(oldCopy, projectFile))
         removeFileQuiet(oldCopy);
     const auto copy = workingCopyOf(projectFile);
@@ -280,6 +296,16 @@ LoadResult ProjectSession::loadProject(const std::filesystem::path& path, LoadMo
         header = readProjectHeader(path);
     } catch (const ProjectFileError& e) {
         return failed(e.what());
+    }
+    if (ask) {
+        if (const auto other = ProjectLock::heldByOther(path)) {
+            const std::string who = std::to_string(other->pid) + (other->host.empty() ? "" : " / " + other->host);
+            const Message question{"M60", formatS(m_language.message("M60"), who)};
+            if (m_ui.messageBox(question, MsgKind::Confirmation, MsgButtons::YesNo) != MsgResult::Yes) {
+                result.cancelled = true;
+                return result;
+            }
+        }
     }
 
     // Both files are resolved into locals: the open project keeps its own

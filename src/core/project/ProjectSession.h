@@ -3,8 +3,11 @@
 #include "ui/Ui.h"
 #include "categories/CategoryEditorHost.h"
 #include "project/ProjectFile.h"
+#include "util/PrivateFolder.h"
+#include "util/ProjectLock.h"
 
 #include <filesystem>
+#include <memory>
 #include <functional>
 #include <string>
 #include <vector>
@@ -191,6 +194,12 @@ private:
     ProjectDialogMode m_dialogMode = ProjectDialogMode::New;
     std::filesystem::path m_savePath;
     std::filesystem::path m_workingCopyFolder;
+    // The program's mark on the open project file, and whether another
+    // program has it open too: this one's working copy then lies in a
+    // private folder, so neither overwrites the other's.
+    ProjectLock m_lock;
+    bool m_sharedWithOther = false;
+    std::unique_ptr<PrivateFolder> m_sharedCopyFolder;
 };
 
 }  // namespace qv

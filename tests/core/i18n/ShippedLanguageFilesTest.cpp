@@ -29,7 +29,7 @@ std::vector<Key> requiredKeys()
     // Key ranges written the way the window sections write them.
     const std::pair<const char*, const char*> sections[] = {
         {"General", "Help"},
-        {"Messages", "M1-M59,M39_2"},  // M58: a check whose project folder is missing; M59: the category editor's largest count
+        {"Messages", "M1-M60,M39_2"},  // M58: a check whose project folder is missing; M59: the category editor's largest count; M60: a project open in another program
         {"Texts", "TJP,TYES,TNO,SYES,SNO,T1-T59"},
         {"Grid", "G1-G12"},
         // Tool button captions and hints, menu titles, tool bar names, menu

@@ -8,6 +8,7 @@
 #include "project/ProjectRecord.h"
 #include "project/ProjectWorkspace.h"
 #include "util/Fs.h"
+#include "util/ProjectLock.h"
 
 #include "FakeUi.h"
 #include "TempDir.h"
@@ -17,6 +18,8 @@
 
 #include <cstdlib>
 #include <memory>
+
+#include <unistd.h>
 
 namespace qv {
 namespace {
@@ -779,6 +782,57 @@ TEST(ProjectWorkspace, WithoutLanguageFilesTheFieldsKeepTheirOwnColumns)
     EXPECT_EQ(ws.table.read(FieldFileName, 1), "a.exe");
     EXPECT_EQ(ws.table.read(FieldCategory, 1), "Games");
     EXPECT_EQ(ws.session.items().at(0), item("a", "Games"));
+}
+
+
+namespace {
+
+std::string lockOfARunningProgram()
+{
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    return std::string("pid=1\r\nhost=") + host + "\r\n";  // process 1 runs as long as the machine does
+}
+
+}  // namespace
+
+// A second program opening a project asks first; opened anyway, it keeps its
+// working copy apart, so the first program's one beside the project survives.
+TEST_F(ProjectSessionTest, AProjectOpenInAnotherProgramIsAskedAboutAndItsWorkingCopyIsLeftAlone)
+{
+    const fs::path project = makeProject("shared", {"Games"}, {item("a", "Games")});
+    const fs::path theirs = workingCopyPath(project);
+    const fs::path lockFile = ProjectLock::lockFileOf(project);
+    writeFile(theirs, "the other program's working copy");
+    writeFile(lockFile, lockOfARunningProgram());
+
+    ui.messageAnswers = {MsgResult::No};
+    EXPECT_FALSE(session().loadProject(project).loaded);
+    EXPECT_EQ(ui.messageKeys(), std::vector<std::string>{"M60"});
+    EXPECT_TRUE(session().projectFile().empty());
+
+    ui.messageAnswers = {MsgResult::Yes};
+    ASSERT_TRUE(session().loadProject(project).loaded);
+    table().write(FieldName, 1, "changed here");
+    ASSERT_TRUE(session().writeWorkingCopy());
+    EXPECT_NE(session().workingCopy(), theirs);
+    EXPECT_TRUE(fs::exists(session().workingCopy()));
+    EXPECT_EQ(readFile(theirs), "the other program's working copy");
+    EXPECT_EQ(readFile(lockFile), lockOfARunningProgram()) << "the other program's mark stays";
+}
+
+TEST_F(ProjectSessionTest, AnOpenProjectIsMarkedUntilTheNextOneOpensOrTheProgramEnds)
+{
+    const fs::path first = makeProject("first", {"Games"}, {item("a", "Games")});
+    const fs::path second = makeProject("second", {"Games"}, {item("b", "Games")});
+    ASSERT_TRUE(session().loadProject(first).loaded);
+    EXPECT_TRUE(fs::exists(ProjectLock::lockFileOf(first)));
+    ASSERT_TRUE(session().loadProject(second).loaded);
+    EXPECT_FALSE(fs::exists(ProjectLock::lockFileOf(first)));
+    EXPECT_TRUE(fs::exists(ProjectLock::lockFileOf(second)));
+    EXPECT_TRUE(ui.messages.empty()) << "a program's own mark asks nothing";
+    ws.reset();
+    EXPECT_FALSE(fs::exists(ProjectLock::lockFileOf(second)));
 }
 
 }  // namespace
