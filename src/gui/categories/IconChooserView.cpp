@@ -37,8 +37,10 @@ IconChooserView::IconChooserView(IconChooser& chooser, const Language& language,
     // Eight icons a line, two lines of a pack of 16 without scrolling.
     m_icons->setMinimumSize(8 * (IconChooser::kPictureSize + 28) + 24, 2 * (IconChooser::kPictureSize + 30) + 16);
     m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("Cancel"));
     m_cancel->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;

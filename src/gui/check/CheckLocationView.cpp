@@ -36,8 +36,10 @@ CheckLocationView::CheckLocationView(CheckLocationDialog& dialog, const Language
     m_folders->setSelectionMode(QAbstractItemView::SingleSelection);
     m_folders->setMinimumSize(460, 140);
     m_ok = new QPushButton(this);
+    m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setDefault(true);
     m_help = new QPushButton(this);
+    m_help->setObjectName(QStringLiteral("Help"));
     m_help->setAutoDefault(false);
 
     auto* item = new QFormLayout;

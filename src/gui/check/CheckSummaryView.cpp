@@ -71,8 +71,10 @@ CheckSummaryView::CheckSummaryView(CheckSummary& summary, const Language& langua
     m_repointedLine = new QLabel(this);
     m_repointed = makeList(this, "repointed");
     m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("Close"));
     m_close->setDefault(true);
     m_help = new QPushButton(this);
+    m_help->setObjectName(QStringLiteral("Help"));
     m_help->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;

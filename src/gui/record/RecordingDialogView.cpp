@@ -37,8 +37,10 @@ RecordingDialogView::RecordingDialogView(RecordingDialog& dialog, const Language
     m_ok->setObjectName(QStringLiteral("add"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("Cancel"));
     m_cancel->setAutoDefault(false);
     m_help = new QPushButton(this);
+    m_help->setObjectName(QStringLiteral("Help"));
     m_help->setAutoDefault(false);
 
     auto* grid = new QGridLayout;
