@@ -131,7 +131,7 @@ int runCheck(CliContext& ctx, const CommandArgs& args)
     CheckResult result;
     {
         auto work = ctx.ui.beginWork("check");
-        result = check.runUnattended(s.projectFolder(), [&work](int row, int rows) { work.step(row, rows); });
+        result = check.runUnattended(s.projectFolder(), [&work](int row, int rows) { return work.step(row, rows); });
     }
     if (result.projectFolderMissing) {
         ctx.err << ProjectCheck::missingFolderText(ctx.language, s.projectFolder()) << "\n";

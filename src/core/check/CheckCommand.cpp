@@ -24,14 +24,20 @@ void CheckCommand::checkClick(std::string_view projectFolder)
     };
     CheckResult result;
     {
-        // Ended before the summary or an error box appears.
-        auto work = m_ui.beginWork("check");
-        const auto progress = [&work](int row, int rows) {
-            if (row == 1 || row % 256 == 0 || row == rows)
-                work.step(row, rows);
+        // Ended before the summary or an error box appears. The check changes
+        // nothing until every row is judged, so it may be stopped.
+        auto work = m_ui.beginWork("check", 0, Stopping::Offered);
+        int reports = 0;
+        const auto progress = [&work, &reports](int row, int rows) {
+            // The walk repeats its row; every report counts, only some are shown.
+            if (row == 1 || row % 256 == 0 || row == rows || ++reports % 64 == 0)
+                return work.step(row, rows);
+            return !work.stopRequested();
         };
         result = m_check.run(projectFolder, choose, progress);
     }
+    if (result.stopped)
+        return;
     if (result.projectFolderMissing) {
         m_ui.messageBox(Message{"M58", ProjectCheck::missingFolderText(m_language, projectFolder)}, MsgKind::Error,
                         MsgButtons::Ok);

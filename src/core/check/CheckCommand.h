@@ -24,6 +24,8 @@ public:
     // The Check button and menu entry: click sound, the check of every row,
     // then the summary, shown modally whether or not its lists hold anything.
     // A project folder that is not there brings M58 instead and changes nothing.
+    // The progress dialog offers Cancel: a check stopped there changes no row
+    // and shows no summary.
     // projectFolder is the open project's rootname.
     void checkClick(std::string_view projectFolder);
 

@@ -35,6 +35,8 @@ struct CheckResult {
     // The project folder was not there (an unmounted disc or network folder,
     // a project from another machine): the run stopped before any row.
     bool projectFolderMissing = false;
+    // The person stopped the run: no row was changed and the lists are empty.
+    bool stopped = false;
 
     bool changedAnything() const { return !removed.empty() || !repointed.empty(); }
 };

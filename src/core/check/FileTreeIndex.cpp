@@ -5,14 +5,18 @@
 
 namespace qv {
 
-FileTreeIndex::FileTreeIndex(std::string_view folder)
+FileTreeIndex::FileTreeIndex(std::string_view folder, const std::function<bool()>& goOn)
 {
     if (!folder.empty())
-        walk(withFinalSeparator(folder));
+        walk(withFinalSeparator(folder), goOn);
 }
 
-void FileTreeIndex::walk(const std::string& folder)
+void FileTreeIndex::walk(const std::string& folder, const std::function<bool()>& goOn)
 {
+    if (m_stopped || (goOn && !goOn())) {
+        m_stopped = true;
+        return;
+    }
     FolderListing listing = listFolder(pathFromText(folder), &m_directoryReads);
     const auto folderIndex = static_cast<std::uint32_t>(m_folders.size());
     m_folders.push_back(folder);
@@ -22,7 +26,7 @@ void FileTreeIndex::walk(const std::string& folder)
         m_files.push_back({folderIndex, std::move(name)});
     }
     for (const std::string& sub : listing.folders)
-        walk(withFinalSeparator(folder + sub));
+        walk(withFinalSeparator(folder + sub), goOn);
 }
 
 std::vector<FoundFile> FileTreeIndex::find(std::string_view pattern) const

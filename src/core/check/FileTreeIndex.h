@@ -3,6 +3,7 @@
 #include "check/FileSearch.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,14 +17,17 @@ namespace qv {
 // keeps the search's order.
 class FileTreeIndex final {
 public:
-    // Walks the folder and everything below it now; an empty folder text walks nothing.
-    explicit FileTreeIndex(std::string_view folder);
+    // Walks the folder and everything below it now; an empty folder text walks
+    // nothing. goOn is asked before each folder is read; once it says false
+    // the walk ends there and the index is stopped() (and incomplete).
+    explicit FileTreeIndex(std::string_view folder, const std::function<bool()>& goOn = {});
 
     // The files whose name matches pattern, in search order.
     std::vector<FoundFile> find(std::string_view pattern) const;
 
     std::int64_t directoryReads() const { return m_directoryReads; }
     std::size_t fileCount() const { return m_files.size(); }
+    bool stopped() const { return m_stopped; }
 
 private:
     struct File {
@@ -31,13 +35,14 @@ private:
         std::string name;
     };
 
-    void walk(const std::string& folder);
+    void walk(const std::string& folder, const std::function<bool()>& goOn);
 
     std::vector<std::string> m_folders;
     std::vector<File> m_files;
     // Lower-cased name to the files of that name, in walk order.
     std::unordered_map<std::string, std::vector<std::uint32_t>> m_byName;
     std::int64_t m_directoryReads = 0;
+    bool m_stopped = false;
 };
 
 }  // namespace qv

@@ -79,60 +79,71 @@ CheckResult ProjectCheck::run(std::string_view projectFolder, const LocationChoo
 
     const int cursorRow = m_table.currentRow();
     const int cursorColumn = m_table.currentRealColumn();
+    const int rows = m_table.rowCount() - 1;
+    const auto stop = [] {
+        CheckResult stopped;
+        stopped.stopped = true;
+        return stopped;
+    };
 
+    // First every row is judged against the disk, with the table as it is:
+    // a stop up to here leaves every row as it was.
+    std::vector<int> removedRows;
+    std::vector<int> repointedRows;
     auto remove = [&](int row) {
         result.removed.push_back({m_table.read(FieldName, row), m_table.read(FieldFileName, row),
                                   m_table.read(FieldCdPath, row), m_table.read(FieldSourceLocation, row)});
-        const bool onlyRow = m_table.rowCount() < 3;
-        m_table.setCurrentRow(row);
-        m_table.removeCurrentRow();
-        return onlyRow;
+        removedRows.push_back(row);
     };
-
-    int row = 1;
-    while (row < m_table.rowCount()) {
-        if (progress)
-            progress(row, m_table.rowCount() - 1);
+    for (int row = 1; row <= rows; ++row) {
+        if (progress && !progress(row, rows))
+            return stop();
         const std::string& fileName = m_table.read(FieldFileName, row);
         const std::string& cdPath = m_table.read(FieldCdPath, row);
 
         if (m_language.isJumpWord(fileName)) {
             std::error_code ec;
-            if (fs::is_directory(jumpFolder(projectFolder, cdPath), ec)) {
-                ++row;
-            } else if (remove(row)) {
-                ++row;
-            }
+            if (!fs::is_directory(jumpFolder(projectFolder, cdPath), ec))
+                remove(row);
             continue;
         }
-        if (cdPath.empty() || isExistingFile(m_table.read(FieldSourceLocation, row))) {
-            ++row;
+        if (cdPath.empty() || isExistingFile(m_table.read(FieldSourceLocation, row)))
             continue;
-        }
 
         ++m_stats.searches;
         if (!index) {
-            index = std::make_unique<FileTreeIndex>(projectFolder);
+            int folders = 0;
+            const auto goOn = [&] { return !progress || ++folders % kFoldersPerReport != 0 || progress(row, rows); };
+            index = std::make_unique<FileTreeIndex>(projectFolder, goOn);
             ++m_stats.walks;
             m_stats.directoryReads += index->directoryReads();
+            if (index->stopped())
+                return stop();
         }
         const std::vector<std::string> folders = distinctFolders(index->find(fileName));
         if (folders.empty()) {
-            if (remove(row))
-                ++row;
+            remove(row);
             continue;
         }
         std::size_t chosen = 0;
         if (folders.size() > 1 && choose)
             chosen = std::min(choose(m_table.read(FieldName, row), fileName, folders), folders.size() - 1);
         const std::string& folder = folders[chosen];
+        result.repointed.push_back({m_table.read(FieldName, row), fileName, cdPathOfFolder(folder, projectFolder),
+                                    cdPath, folder + fileName, m_table.read(FieldSourceLocation, row)});
+        repointedRows.push_back(row);
+    }
 
-        RepointedItem entry{m_table.read(FieldName, row), fileName, cdPathOfFolder(folder, projectFolder), cdPath,
-                            folder + fileName, m_table.read(FieldSourceLocation, row)};
-        m_table.write(FieldSourceLocation, row, entry.newSourceLocation);
-        m_table.write(FieldCdPath, row, entry.newCdPath);
-        result.repointed.push_back(std::move(entry));
-        ++row;
+    // Then the changes: the re-pointed rows while every row has its first
+    // number, then the removals from the last up, so no removal moves a row
+    // still to be removed. Removing every row leaves the one empty row.
+    for (std::size_t i = 0; i < repointedRows.size(); ++i) {
+        m_table.write(FieldSourceLocation, repointedRows[i], result.repointed[i].newSourceLocation);
+        m_table.write(FieldCdPath, repointedRows[i], result.repointed[i].newCdPath);
+    }
+    for (auto it = removedRows.rbegin(); it != removedRows.rend(); ++it) {
+        m_table.setCurrentRow(*it);
+        m_table.removeCurrentRow();
     }
 
     m_table.setCursorReal(cursorRow, cursorColumn);

@@ -33,7 +33,11 @@ public:
     // item's file lies; returns its index. Used only for two folders or more.
     using LocationChooser = std::function<std::size_t(const std::string& name, const std::string& fileName,
                                                       const std::vector<std::string>& folders)>;
-    using Progress = std::function<void(int row, int rows)>;
+    // Reports the row being judged; false when the person asked to stop.
+    using Progress = std::function<bool(int row, int rows)>;
+    // While the project folder is walked, progress hears the row again every
+    // this many folders, so a stop is heard during a long walk too.
+    static constexpr int kFoldersPerReport = 4;
 
     // language: the current language object, read at each run (the jump word).
     ProjectCheck(ItemTable& table, const Language& language);
@@ -42,9 +46,10 @@ public:
     // with its final separator. Without a chooser the first folder is taken.
     // When the project folder does not exist, nothing below it can be judged:
     // the run changes no row and says so (projectFolderMissing).
-    // The modified flag is left to the caller (markCheckedProject). Progress
-    // is only reported: the check changes the table row by row and asks as it
-    // goes, so it is never stopped halfway.
+    // The modified flag is left to the caller (markCheckedProject). Every row
+    // is judged (and the person asked where to) before any row changes, so a
+    // stop heard through progress returns a stopped result with the table
+    // untouched; once the changes begin they are made whole.
     CheckResult run(std::string_view projectFolder, const LocationChooser& choose = {}, const Progress& progress = {});
     // The command line's check: never asks, takes the first of several
     // folders as OK in the location dialog does, and marks the project as

@@ -6,6 +6,11 @@
 #include "app/QtUi.h"
 #include "application/Application.h"
 #include "project/FindDialogView.h"
+#include "categories/CategoryEditorView.h"
+#include "categories/IconChooserView.h"
+#include "check/CheckLocationView.h"
+#include "check/CheckSummaryView.h"
+#include "record/RecordingDialogView.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -16,6 +21,33 @@
 namespace qv::gui {
 
 namespace {
+
+// A check run as it might have gone on the demo project: its first file
+// items, one gone for good and the others found in another folder.
+CheckResult sampleCheckResult(const ItemTable& table, const std::string& projectFolder)
+{
+    CheckResult result;
+    const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    for (int row = 1; row < table.rowCount() && result.repointed.size() < 3; ++row) {
+        const std::string& cdPath = table.read(FieldCdPath, row);
+        const std::string& fileName = table.read(FieldFileName, row);
+        if (cdPath.empty() || cdPath == "n/a" || fileName.empty())
+            continue;
+        const std::string& name = table.read(FieldName, row);
+        const std::string& source = table.read(FieldSourceLocation, row);
+        if (result.removed.empty()) {
+            result.removed.push_back({name, fileName, cdPath, source});
+            continue;
+        }
+        const std::string newCdPath = "\\Archive" + cdPath;
+        std::string folder = projectFolder + "Archive" + cdPath;
+        for (char& c : folder)
+            if (c == '\\')
+                c = sep[0];
+        result.repointed.push_back({name, fileName, newCdPath, cdPath, folder + fileName, source});
+    }
+    return result;
+}
 
 bool displayPresent()
 {
@@ -40,16 +72,51 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
     window.show();
     QApplication::processEvents();
     QWidget* target = &window;
-    std::unique_ptr<FindDialogView> find;
-    if (request.screenshotWindow == "find") {
-        find = std::make_unique<FindDialogView>(app.tableCommands().findDialog(), app.language(), program.ui(),
-                                                app.language().helpFileName(), &window);
-        find->show();
-        find->adjustSize();
-        target = find.get();
+    std::unique_ptr<QDialog> dialog;
+    const std::string& name = request.screenshotWindow;
+    if (name == "find") {
+        dialog = std::make_unique<FindDialogView>(app.tableCommands().findDialog(), app.language(), program.ui(),
+                                                  app.language().helpFileName(), &window);
+        dialog->adjustSize();
+    } else if (name == "categories") {
+        CategoryEditor& editor = app.categoryEditor();
+        editor.prepare();
+        editor.select(1);
+        editor.nameField() = "Utilities";
+        dialog = std::make_unique<CategoryEditorView>(editor, app.language(), &window);
+    } else if (name == "icons") {
+        IconChooser& chooser = app.iconChooser();
+        chooser.prepare();
+        chooser.selectIcon(4);
+        dialog = std::make_unique<IconChooserView>(chooser, app.language(), &window);
+    } else if (name == "check-location") {
+        const std::string root = app.session().projectFolder();
+        const CheckResult sample = sampleCheckResult(app.table(), root);
+        CheckLocationDialog& location = app.check().locationDialog();
+        const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+        const RepointedItem item = sample.repointed.empty() ? RepointedItem{"Setup", "setup.exe"} : sample.repointed.front();
+        location.setChoice(item.name, item.fileName,
+                           {root + "Archive" + sep, root + "Tools" + sep, root + "Tools" + sep + "Old" + sep});
+        location.prepare();
+        dialog = std::make_unique<CheckLocationView>(location, app.language(), &window);
+        dialog->adjustSize();
+    } else if (name == "check-summary") {
+        CheckSummary& summary = app.check().summary();
+        summary.setResult(sampleCheckResult(app.table(), app.session().projectFolder()));
+        summary.prepare();
+        dialog = std::make_unique<CheckSummaryView>(summary, app.language(), &window);
+    } else if (name == "recording") {
+        RecordingDialog& recording = app.recordingDialog();
+        recording.setProject(app.session().projectFolder(), app.session().cdName());
+        recording.prepare();
+        dialog = std::make_unique<RecordingDialogView>(recording, app.language(), &window);
     } else if (request.screenshotWindow != "main") {
         std::cerr << "Unknown window: " << request.screenshotWindow << "\nTry Tovald --screenshot --list.\n";
         return cli::kUsage;
+    }
+    if (dialog) {
+        dialog->show();
+        target = dialog.get();
     }
     QApplication::processEvents();
     if (!target->grab().save(QString::fromStdString(request.screenshotFile.string()), "PNG")) {
@@ -63,7 +130,7 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
 
 const std::vector<std::string>& screenshotWindows()
 {
-    static const std::vector<std::string> names = {"main", "find"};
+    static const std::vector<std::string> names = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
     return names;
 }
 

@@ -4,6 +4,13 @@
 #include "app/QtUi.h"
 #include "application/Application.h"
 #include "project/FindDialogView.h"
+#include "categories/CategoryEditorView.h"
+#include "categories/CategoryRenameWindow.h"
+#include "categories/CategoryRenameView.h"
+#include "categories/IconChooserView.h"
+#include "check/CheckLocationView.h"
+#include "check/CheckSummaryView.h"
+#include "record/RecordingDialogView.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -51,6 +58,24 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
         view.exec();
     });
     ui.registerView<AboutBox>([](AboutBox& about, QWidget* parent) { showAbout(about, parent); });
+    ui.registerView<CategoryEditor>([&app](CategoryEditor& editor, QWidget* parent) {
+        CategoryEditorView(editor, app.language(), parent).exec();
+    });
+    ui.registerView<CategoryRenameWindow>([&app](CategoryRenameWindow& window, QWidget* parent) {
+        CategoryRenameView(window, app.language(), parent).exec();
+    });
+    ui.registerView<IconChooser>([&app](IconChooser& chooser, QWidget* parent) {
+        IconChooserView(chooser, app.language(), parent).exec();
+    });
+    ui.registerView<CheckLocationDialog>([&app](CheckLocationDialog& dialog, QWidget* parent) {
+        CheckLocationView(dialog, app.language(), parent).exec();
+    });
+    ui.registerView<CheckSummary>([&app](CheckSummary& summary, QWidget* parent) {
+        CheckSummaryView(summary, app.language(), parent).exec();
+    });
+    ui.registerView<RecordingDialog>([&app](RecordingDialog& dialog, QWidget* parent) {
+        RecordingDialogView(dialog, app.language(), parent).exec();
+    });
     m_window = std::make_unique<MainWindow>(app, ui);
 }
 

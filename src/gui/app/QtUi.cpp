@@ -165,7 +165,7 @@ QtUi::~QtUi()
 MsgResult QtUi::messageBox(const Message& message, MsgKind kind, MsgButtons buttons)
 {
     hideBusy();
-    QMessageBox box(m_parent);
+    QMessageBox box(dialogParent());
     box.setWindowTitle(title());
     box.setText(qstr(message.text));
     switch (kind) {
@@ -205,6 +205,15 @@ MsgResult QtUi::messageBox(const Message& message, MsgKind kind, MsgButtons butt
     if (buttons == MsgButtons::OkCancel)
         return pressed == ok ? MsgResult::Ok : MsgResult::Cancel;
     return MsgResult::Ok;
+}
+
+QWidget* QtUi::dialogParent() const
+{
+    // A window opened from a modal window (the icon chooser from the
+    // category editor) and its messages sit over that window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_parent;
 }
 
 void QtUi::hideBusy()
@@ -307,7 +316,7 @@ void QtUi::stopSound()
 std::optional<std::filesystem::path> QtUi::openFile(const FileDialogSpec& spec)
 {
     hideBusy();
-    QFileDialog dialog(m_parent, qstr(spec.title), qpath(spec.initialDir), filterText(spec));
+    QFileDialog dialog(dialogParent(), qstr(spec.title), qpath(spec.initialDir), filterText(spec));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!spec.fileName.empty())
@@ -320,7 +329,7 @@ std::optional<std::filesystem::path> QtUi::openFile(const FileDialogSpec& spec)
 std::optional<std::filesystem::path> QtUi::saveFile(const FileDialogSpec& spec)
 {
     hideBusy();
-    QFileDialog dialog(m_parent, qstr(spec.title), qpath(spec.initialDir), filterText(spec));
+    QFileDialog dialog(dialogParent(), qstr(spec.title), qpath(spec.initialDir), filterText(spec));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The replace question belongs to the command: Save As replaces without asking.
@@ -337,7 +346,7 @@ std::optional<std::filesystem::path> QtUi::saveFile(const FileDialogSpec& spec)
 std::optional<std::filesystem::path> QtUi::browseFolder(const std::string& title, const std::filesystem::path& start)
 {
     hideBusy();
-    const QString folder = QFileDialog::getExistingDirectory(m_parent, qstr(title), qpath(start));
+    const QString folder = QFileDialog::getExistingDirectory(dialogParent(), qstr(title), qpath(start));
     if (folder.isEmpty())
         return std::nullopt;
     return fspath(folder);
@@ -348,7 +357,7 @@ std::optional<ColourValue> QtUi::chooseColour(ColourValue initial, CustomColours
     hideBusy();
     for (int i = 0; i < 16; ++i)
         QColorDialog::setCustomColor(i, toQColor(customColours[static_cast<std::size_t>(i)]));
-    const QColor chosen = QColorDialog::getColor(toQColor(initial), m_parent, title());
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), dialogParent(), title());
     for (int i = 0; i < 16; ++i)
         customColours[static_cast<std::size_t>(i)] = fromQColor(QColorDialog::customColor(i));
     if (!chosen.isValid())
@@ -365,7 +374,7 @@ void QtUi::showModal(ModalWindow& window)
                    MsgButtons::Ok);
         return;
     }
-    it->second(window, m_parent);
+    it->second(window, dialogParent());
     // However the view went, the window's showing has ended.
     if (window.isOpen())
         window.close(ModalResult::None);

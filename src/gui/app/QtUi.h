@@ -76,6 +76,7 @@ private:
     QString workText(const std::string& what) const;
     // Questions never sit behind the wait window or a progress dialog.
     void hideBusy();
+    QWidget* dialogParent() const;
 
     std::filesystem::path m_baseDir;
     const LanguageManager* m_language = nullptr;

@@ -481,3 +481,63 @@ TEST(CheckCdPath, FolderBecomesABackslashPathBelowTheProjectFolder)
 }
 
 }  // namespace
+
+// Cancel in the progress dialog: every row is judged before any changes, so a
+// stop at any report, even at the last row's, leaves the table as it was.
+TEST_F(CheckFixture, AStoppedCheckLeavesEveryRowAsItWasAndShowsNoSummary)
+{
+    file("moved/tool.exe");
+    file("kept.txt");
+    add({"Gone", "gone.exe", "\\x\\", at("x/gone.exe")});
+    add({"Tool", "tool.exe", "\\a\\", at("a/tool.exe")});
+    add({"Jump", "Jump Point", "\\nowhere\\", ""});
+    add({"Kept", "kept.txt", "\\", at("kept.txt")});
+    std::vector<Item> before;
+    for (int r = 1; r < table.rowCount(); ++r)
+        before.push_back(rowItem(r));
+    table.setModified(false);
+
+    for (const std::int64_t stopAt : {1, 4}) {
+        SCOPED_TRACE(stopAt);
+        ui.stopAtProgress = stopAt;
+        ui.modalShown.clear();
+        command.checkClick(root);
+
+        ASSERT_EQ(table.rowCount(), static_cast<int>(before.size()) + 1);
+        for (int r = 1; r < table.rowCount(); ++r)
+            EXPECT_EQ(rowItem(r), before[static_cast<std::size_t>(r - 1)]);
+        EXPECT_TRUE(modals().empty()) << "no summary";
+        EXPECT_FALSE(table.isModified());
+        EXPECT_TRUE(ui.messages.empty());
+    }
+
+    // Not stopped, the same run makes all its changes.
+    ui.stopAtProgress.reset();
+    const CheckResult& result = check();
+    EXPECT_EQ(result.removed.size(), 2u);
+    EXPECT_EQ(result.repointed.size(), 1u);
+    ASSERT_EQ(table.rowCount(), 3);
+    EXPECT_EQ(rowItem(1), (Item{"Tool", "tool.exe", "\\moved\\", at("moved/tool.exe")}));
+    EXPECT_EQ(rowItem(2).name, "Kept");
+}
+
+// A stop is heard while the project folder is walked, not only between rows.
+TEST_F(CheckFixture, AStopDuringTheWalkEndsItThereAndChangesNothing)
+{
+    for (int i = 0; i < 40; ++i)
+        fs::create_directories(dir / "cd" / ("f" + std::to_string(i)));
+    add({"Gone", "gone.exe", "\\x\\", at("x/gone.exe")});
+    ProjectCheck check(table, language);
+    int lastRow = 0;
+    const CheckResult result = check.run(root, {}, [&lastRow](int row, int) {
+        // A repeated row is the walk's report.
+        const bool walking = row == lastRow;
+        lastRow = row;
+        return !walking;
+    });
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.changedAnything());
+    EXPECT_EQ(check.stats().walks, 1);
+    EXPECT_LT(check.stats().directoryReads, 10);
+    EXPECT_EQ(rowItem(1), (Item{"Gone", "gone.exe", "\\x\\", at("x/gone.exe")}));
+}
