@@ -87,7 +87,11 @@ public:
     FileDialogSpec chooserSpec() const;
     const std::filesystem::path& startFolder() const { return m_startFolder; }
     // Opening or creating a project starts the chooser in its folder.
-    void setStartFolder(std::filesystem::path folder) { m_startFolder = std::move(folder); }
+    // A folder given with its final separator is kept without it.
+    void setStartFolder(const std::filesystem::path& folder)
+    {
+        m_startFolder = folder.has_filename() ? folder : folder.parent_path();
+    }
 
     // The rows the last OK wrote: the first and how many (0 before any).
     std::pair<int, int> addedRows() const { return m_added; }
