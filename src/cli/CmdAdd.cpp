@@ -1,9 +1,12 @@
 // add: items made by the add dialogs, from the command line.
 #include "CmdAdd.h"
 
+#include <algorithm>
+
 #include "CliProject.h"
 
 #include "Cli.h"
+#include "categories/CategoryList.h"
 #include "items/AddFileDialog.h"
 #include "items/AddFolderDialog.h"
 #include "items/AddItemTip.h"
@@ -12,10 +15,7 @@
 #include "project/FieldCapacity.h"
 #include "project/ItemTable.h"
 #include "project/ProjectSession.h"
-#include "categories/CategoryList.h"
 #include "util/Fs.h"
-
-#include <algorithm>
 
 namespace qv::cli {
 
