@@ -3,7 +3,7 @@
 // folder). Prints the time of the check and its directory reads, which show
 // that the tree is walked once, next to what one search per moved item would
 // read. Not a test.
-#include "check/FileSearch.h"
+#include "util/FileSearch.h"
 #include "check/ProjectCheck.h"
 #include "i18n/Language.h"
 #include "project/ItemTable.h"

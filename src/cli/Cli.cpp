@@ -19,6 +19,12 @@ bool CommandArgs::has(std::string_view flag) const
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
+const std::string* CommandArgs::value(std::string_view option) const
+{
+    const auto it = values.find(option);
+    return it == values.end() ? nullptr : &it->second;
+}
+
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table{
@@ -59,6 +65,25 @@ const std::vector<Command>& commands()
          "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
          "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n",
          {}, 1, 1, runDemo},
+        {"add", "PROJECT KIND PATH [OPTIONS]", "add items to a project (KIND: file, folder)",
+         "Adds items as the add dialogs do, saves the project and prints the rows added as show prints them.\n"
+         "  add PROJECT file PATH [--name N] [--category C] [--serial S] [--hdsize T] [--description D]\n"
+         "                        [--homepage URL] [--copy yes|no] [--execute yes|no]\n"
+         "      One item for the file PATH. Defaults: Name the file name up to its first dot; Serial, HD\n"
+         "      Size, Description and Homepage n/a; CD Size the file's whole megabytes (\"< 1 MB\" below\n"
+         "      one); Copy yes; Execute yes unless the file is of no kind the menu can run; the first\n"
+         "      category.\n"
+         "  add PROJECT folder PATH [--subfolders] [--name COMMON] [--category C] [--serial S]\n"
+         "                          [--description D] [--homepage URL] [--copy yes|no] [--execute yes|no]\n"
+         "      One item for every file of the folder PATH (and of every folder below it with\n"
+         "      --subfolders) that is not hidden. Names are the file names up to their first dot, or\n"
+         "      with --name COMMON \"COMMON 1\", \"COMMON 2\", ...; HD Size is n/a.\n"
+         "A --homepage beginning with http://, https:// or ftp:// keeps that scheme; other text gets\n"
+         "http:// in front; n/a stays n/a. An item outside the project folder is added with a warning.\n"
+         "A missing file or folder, an unknown category or an empty name is an error; the project\n"
+         "file is then left as it was.\n",
+         {"--subfolders"}, 3, 3, runAdd,
+         {"--name", "--category", "--serial", "--hdsize", "--description", "--homepage", "--copy", "--execute"}},
     };
     return table;
 }
@@ -196,6 +221,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return kOk;
         }
         if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            const auto matches = [&](const char* f) { return a == f; };
+            if (std::find_if(command->valueOptions.begin(), command->valueOptions.end(), matches) !=
+                command->valueOptions.end()) {
+                if (k + 1 >= args.size())
+                    return usageError(err, a + " needs a value.");
+                cargs.values[a] = args[++k];
+                continue;
+            }
             if (std::find_if(command->allowedFlags.begin(), command->allowedFlags.end(),
                              [&](const char* f) { return a == f; }) == command->allowedFlags.end())
                 return usageError(err, std::string("Unknown option for ") + command->name + ": " + a);

@@ -4,11 +4,13 @@
 #include "i18n/Language.h"
 
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace qv {
+class ItemTable;
 struct BuildSummary;
 struct CutValue;
 }
@@ -34,12 +36,16 @@ struct CliContext {
     }
 };
 
-// A command's arguments after its name: positional words and --flags.
+// A command's arguments after its name: positional words, --flags and
+// --options with the value that follows them.
 struct CommandArgs {
     std::vector<std::string> positional;
     std::vector<std::string> flags;
+    std::map<std::string, std::string, std::less<>> values;
 
     bool has(std::string_view flag) const;
+    // The value given to an option; nullptr when it wasn't given.
+    const std::string* value(std::string_view option) const;
 };
 
 struct Command {
@@ -51,6 +57,8 @@ struct Command {
     std::size_t minArgs;
     std::size_t maxArgs;
     int (*run)(CliContext& ctx, const CommandArgs& args);
+    // Options that take the next word as their value ("--name N").
+    std::vector<const char*> valueOptions = {};
 };
 
 const std::vector<Command>& commands();
@@ -61,6 +69,8 @@ void printMissingSources(CliContext& ctx, const BuildSummary& summary);
 // A warning on the error stream for every value a written project file keeps
 // only in part, naming its row and field.
 void printCutValues(CliContext& ctx, const std::vector<CutValue>& cuts);
+// One item row as show prints it: the twelve fields in field order, separated by TABs.
+void printItemRow(CliContext& ctx, const ItemTable& table, int row);
 
 // Commands, one file each.
 int runDesign(CliContext& ctx, const CommandArgs& args);
@@ -70,5 +80,6 @@ int runBuild(CliContext& ctx, const CommandArgs& args);
 int runCheck(CliContext& ctx, const CommandArgs& args);
 int runExport(CliContext& ctx, const CommandArgs& args);
 int runRecord(CliContext& ctx, const CommandArgs& args);
+int runAdd(CliContext& ctx, const CommandArgs& args);
 
 }  // namespace qv::cli

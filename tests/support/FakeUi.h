@@ -47,6 +47,7 @@ public:
     // Record
     std::vector<ShownMessage> messages;
     std::vector<FileDialogSpec> fileDialogs;
+    std::vector<std::filesystem::path> folderStarts;  // where each folder browser started
     std::vector<WindowKind> modalShown;
     std::vector<std::string> shellOpened;
     std::vector<std::filesystem::path> explored;
@@ -118,9 +119,10 @@ public:
     void stopSound() override { ++soundsStopped; }
     std::optional<std::filesystem::path> openFile(const FileDialogSpec& spec) override { return nextFile(spec); }
     std::optional<std::filesystem::path> saveFile(const FileDialogSpec& spec) override { return nextFile(spec); }
-    std::optional<std::filesystem::path> browseFolder(const std::string& title, const std::filesystem::path&) override
+    std::optional<std::filesystem::path> browseFolder(const std::string& title, const std::filesystem::path& start) override
     {
         hideWaitForQuestion();
+        folderStarts.push_back(start);
         if (folderAnswers.empty()) {
             if (strict)
                 ADD_FAILURE() << "unexpected folder browser: " << title;

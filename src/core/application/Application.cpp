@@ -4,6 +4,7 @@
 #include "design/FontRegistrar.h"
 #include "project/ProjectReaders.h"
 #include "project/TableSettings.h"
+#include "util/Fs.h"
 
 namespace qv {
 
@@ -37,6 +38,10 @@ Application::Application(std::filesystem::path baseDir, Ui& ui, ApplicationServi
     , m_recording(ui, m_frame.language().current(), m_baseDir)
     , m_export(m_table, ui, services.office ? *services.office : *m_ownOffice)
     , m_build(ui, m_frame.language().current())
+    , m_addItemTip(ui, m_frame.language().current(), m_frame.settings().showTip)
+    , m_folderItemNaming(ui)
+    , m_addFile(ui, m_frame.language().current(), m_table, *this, m_addItemTip)
+    , m_addFolder(ui, m_frame.language().current(), m_table, *this, m_addItemTip, m_folderItemNaming)
 {
     wireFrame();
     wireCommands();
@@ -90,6 +95,9 @@ void Application::wireFrame()
     m_session.hooks().categoryEditor = [this] { m_categoryEditor.execute(); };
     m_session.hooks().designEditor = [this] { m_designEditor.execute(); };
     m_session.hooks().rowsChanged = [this] {
+        // A project opened or set up anew starts the add-file chooser in its folder.
+        if (m_frame.projectOpen())
+            m_addFile.setStartFolder(pathFromText(m_session.projectFolder()));
         if (m_sizeColumnsOnFirstLoad && m_measure && m_frame.projectOpen()) {
             m_sizeColumnsOnFirstLoad = false;
             if (!columnsNeverSized())
@@ -105,8 +113,6 @@ bool Application::commandAvailable(CommandId id)
 {
     switch (id) {
     case CommandId::Wizard:
-    case CommandId::AddFile:
-    case CommandId::AddFolder:
     case CommandId::AddJump:
     case CommandId::AddUrl:
     case CommandId::InfoFile:
@@ -135,6 +141,8 @@ void Application::wireCommands()
     m_frame.setHandler(C::Sort, [this] { m_tableCommands.sortClick(); });
     m_frame.setHandler(C::Find, [this] { m_tableCommands.findClick(); });
     m_frame.setHandler(C::FindNext, [this] { m_tableCommands.findNextClick(); });
+    m_frame.setHandler(C::AddFile, [this] { m_addFile.execute(); });
+    m_frame.setHandler(C::AddFolder, [this] { m_addFolder.execute(); });
     for (int i = 0; i < kCommandCount; ++i) {
         const auto id = static_cast<CommandId>(i);
         if (!commandAvailable(id))

@@ -13,6 +13,11 @@
 #include "design/MenuDesign.h"
 #include "export/ItemListExport.h"
 #include "export/OfficeAdapter.h"
+#include "items/AddFileDialog.h"
+#include "items/AddFolderDialog.h"
+#include "items/AddItemTip.h"
+#include "items/FolderItemNaming.h"
+#include "items/ItemEntryHost.h"
 #include "project/ItemTable.h"
 #include "project/ItemTableCommands.h"
 #include "project/ProjectSession.h"
@@ -39,7 +44,7 @@ struct ApplicationServices {
 // the frame (language, settings, title, commands) and every window class,
 // with every command of the command table wired to its handler. The GUI,
 // the command line and the tests all build on this one object.
-class Application final : private DesignEditorHost {
+class Application final : private DesignEditorHost, private ItemEntryHost {
 public:
     Application(std::filesystem::path baseDir, Ui& ui, ApplicationServices services = {});
     ~Application() override;
@@ -84,6 +89,10 @@ public:
     RecordingDialog& recordingDialog() { return m_recording; }
     ItemListExport& listExport() { return m_export; }
     BuildPipeline& buildPipeline() { return m_build; }
+    AddItemTip& addItemTip() { return m_addItemTip; }
+    AddFileDialog& addFileDialog() { return m_addFile; }
+    AddFolderDialog& addFolderDialog() { return m_addFolder; }
+    FolderItemNaming& folderItemNaming() { return m_folderItemNaming; }
 
     // The chosen-item panel for the cursor row.
     ChosenItemPanel chosenItemPanel() const;
@@ -111,6 +120,12 @@ private:
     void showPicturePreview(const std::filesystem::path& picture) override;
     void showAbout() override { m_frame.run(CommandId::Info); }
 
+    // ItemEntryHost
+    bool projectOpen() const override { return m_frame.projectOpen(); }
+    std::string projectFolder() const override { return m_session.projectFolder(); }
+    std::vector<std::string> categoryCaptions() const override { return m_categories.captions(); }
+    std::filesystem::path helpFile() const override { return m_frame.language().helpFile(); }
+
     std::filesystem::path m_baseDir;
     Ui& m_ui;
     std::unique_ptr<FontCatalogue> m_ownFonts;
@@ -132,6 +147,10 @@ private:
     RecordingDialog m_recording;
     ItemListExport m_export;
     BuildPipeline m_build;
+    AddItemTip m_addItemTip;
+    FolderItemNaming m_folderItemNaming;
+    AddFileDialog m_addFile;
+    AddFolderDialog m_addFolder;
     std::function<void(const std::filesystem::path&)> m_picturePreview;
     ItemTable::TextMeasure m_measure;
     bool m_sizeColumnsOnFirstLoad = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/FileSearch.h"
+#include "util/FileSearch.h"
 
 #include <cstdint>
 #include <functional>

@@ -34,4 +34,27 @@ std::string homepageOf(std::string_view scheme, std::string_view address)
     return std::string(scheme) + std::string(address);
 }
 
+HomepageParts splitHomepage(std::string_view homepage)
+{
+    for (std::size_t i = 0; i < kHomepageSchemes.size(); ++i) {
+        if (homepage.substr(0, kHomepageSchemes[i].size()) == kHomepageSchemes[i])
+            return {static_cast<int>(i), std::string(homepage.substr(kHomepageSchemes[i].size()))};
+    }
+    return {0, std::string(homepage)};
+}
+
+std::string bareNameOf(std::string_view fileName)
+{
+    return std::string(fileName.substr(0, fileName.find('.')));
+}
+
+std::int64_t fileSizeOf(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(file, ec);
+    if (ec || size == static_cast<std::uintmax_t>(-1))
+        return -1;
+    return static_cast<std::int64_t>(size);
+}
+
 }  // namespace qv

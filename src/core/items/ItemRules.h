@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -22,5 +23,25 @@ std::string cdPathOf(std::string_view folderText, std::string_view projectFolder
 // The Homepage field: the address alone when it is empty or "n/a", otherwise
 // the scheme ("http://") directly followed by the address.
 std::string homepageOf(std::string_view scheme, std::string_view address);
+
+// The website schemes the add dialogs offer, in their order; the first is preselected.
+inline constexpr std::array<std::string_view, 3> kHomepageSchemes{"http://", "https://", "ftp://"};
+
+// The other way round, for a homepage given whole (the command line): a text
+// that begins with one of the schemes is split into that scheme's index and
+// the rest; any other text is the address of the first scheme.
+struct HomepageParts {
+    int scheme = 0;
+    std::string address;
+};
+HomepageParts splitHomepage(std::string_view homepage);
+
+// A file name up to its first dot: setup.beta.exe -> setup; a name without a
+// dot is taken whole.
+std::string bareNameOf(std::string_view fileName);
+
+// The size of the file in bytes, -1 when it can't be read (gone, not a file).
+// Kept in 64 bits, so a file of 2 GB or more isn't taken for a small one.
+std::int64_t fileSizeOf(const std::filesystem::path& file);
 
 }  // namespace qv

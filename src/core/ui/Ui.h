@@ -53,6 +53,10 @@ enum class WindowKind {
     CheckSummary,
     Recording,
     Find,
+    AddFile,
+    AddItemTip,
+    AddFolder,
+    FolderItemNaming,
 };
 
 // How a showing ended: a command closed it with OK or Cancel, or the person

@@ -7,6 +7,9 @@
 #include "util/FileReference.h"
 #include "design/FontCatalogue.h"
 #include "design/FontRegistrar.h"
+#include "items/AddFileDialog.h"
+#include "items/AddFolderDialog.h"
+#include "items/AddItemTip.h"
 #include "profile/ProfileFile.h"
 #include "project/ProjectFile.h"
 
@@ -197,4 +200,51 @@ TEST(Application, TheFirstLoadSizesColumnsOnlyWhenNobodySizedThem)
         ASSERT_TRUE(f.app->run(CommandId::Open));
         EXPECT_EQ(table.width(table.columnOf(FieldDescription)) != before, c.sized) << before;
     }
+}
+
+TEST(Application, AddFileAndAddFolderAppendRowsWithTheProjectsCategoriesAndTheOneTipFlag)
+{
+    AppFixture f;
+    f.app->start();
+    ASSERT_TRUE(f.app->frame().settings().showTip);
+    f.ui.fileAnswers.push_back(f.project);
+    ASSERT_TRUE(f.app->run(CommandId::Open));
+    ItemTable& table = f.app->table();
+    ASSERT_EQ(table.rowCount(), 4);
+
+    test::writeFile(f.folder / "Tools" / "setup.beta.exe", "MZ");
+    int tips = 0;
+    f.ui.on<AddItemTip>([&](AddItemTip& tip) {
+        ++tips;
+        tip.setShowNextTime(false);
+        tip.okClick();
+    });
+    f.ui.on<AddFileDialog>([&](AddFileDialog& d) {
+        EXPECT_EQ(d.categories(), f.app->categories().captions());
+        f.ui.fileAnswers.push_back(f.folder / "Tools" / "setup.beta.exe");
+        d.selectFileClick();
+        d.addClick();
+    });
+    ASSERT_TRUE(f.app->run(CommandId::AddFile));
+    ASSERT_EQ(f.ui.fileDialogs.size(), 2u);
+    EXPECT_EQ(f.ui.fileDialogs[1].initialDir, f.folder) << "a project opened starts the chooser in its folder";
+    ASSERT_EQ(table.rowCount(), 5);
+    EXPECT_EQ(table.read(FieldName, 4), "setup");
+    EXPECT_EQ(table.read(FieldCdPath, 4), "\\Tools\\");
+    EXPECT_EQ(table.read(FieldCategory, 4), f.app->categories().captions().front());
+    EXPECT_TRUE(f.app->session().modified());
+    // The tip's box is the menu's check mark.
+    EXPECT_EQ(tips, 1);
+    EXPECT_FALSE(f.app->frame().settings().showTip);
+
+    f.ui.on<AddFolderDialog>([&](AddFolderDialog& d) {
+        f.ui.folderAnswers.push_back(f.folder / "Tools");
+        d.selectFileClick();
+        d.addClick();
+    });
+    ASSERT_TRUE(f.app->run(CommandId::AddFolder));
+    ASSERT_EQ(table.rowCount(), 7);
+    EXPECT_EQ(table.read(FieldFileName, 5), "setup.beta.exe");
+    EXPECT_EQ(table.read(FieldFileName, 6), "tool.exe");
+    EXPECT_EQ(tips, 1);
 }

@@ -1,4 +1,4 @@
-#include "check/FileSearch.h"
+#include "util/FileSearch.h"
 #include "check/FileTreeIndex.h"
 
 #include "util/Fs.h"

@@ -43,6 +43,14 @@ std::vector<Key> requiredKeys()
         {"Check", "E1-E3"},
         {"CheckS", "E1-E5"},
         {"Burn", "E1-E6"},
+        {"AFile", "E1-E16"},
+        {"L_AFile", "L1-L16"},
+        {"AddFileInfo", "E1-E5"},
+        {"L_AddFileInfo", "L1-L5"},
+        {"AddDir", "E1-E19"},
+        {"L_AddDir", "L1-L18"},
+        {"AddDir_Ask", "E1-E3"},
+        {"L_AddDir_Ask", "L1-L3"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)

@@ -40,3 +40,34 @@ TEST(ItemRules, Homepage)
     EXPECT_EQ(homepageOf("https://", "abc"), "https://abc");
     EXPECT_EQ(homepageOf("http://", "http://x"), "http://http://x");
 }
+
+TEST(ItemRules, BareName)
+{
+    const std::vector<std::pair<const char*, const char*>> cases{
+        {"setup.beta.exe", "setup"}, {"readme.first.txt", "readme"}, {"LICENSE", "LICENSE"}, {".profile", ""}};
+    for (const auto& [name, bare] : cases)
+        EXPECT_EQ(bareNameOf(name), bare) << name;
+}
+
+TEST(ItemRules, HomepageSplitIsTheInverseOfTheRule)
+{
+    struct Case {
+        const char* homepage;
+        int scheme;
+        const char* address;
+    };
+    const std::vector<Case> cases{
+        {"http://www.x.org", 0, "www.x.org"}, {"https://x.org/a", 1, "x.org/a"}, {"ftp://files.x", 2, "files.x"},
+        {"www.x.org", 0, "www.x.org"},        {"n/a", 0, "n/a"},             {"HTTP://x", 0, "HTTP://x"},
+    };
+    for (const auto& c : cases) {
+        const HomepageParts parts = splitHomepage(c.homepage);
+        EXPECT_EQ(parts.scheme, c.scheme) << c.homepage;
+        EXPECT_EQ(parts.address, c.address) << c.homepage;
+    }
+    // Split and joined again, a homepage with a scheme comes back as it was.
+    for (const char* h : {"http://www.x.org", "ftp://files.x", "n/a"}) {
+        const HomepageParts parts = splitHomepage(h);
+        EXPECT_EQ(homepageOf(kHomepageSchemes[static_cast<std::size_t>(parts.scheme)], parts.address), h);
+    }
+}

@@ -21,7 +21,6 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"util", {}},
     {"profile", {"util"}},
     {"ui", {"util"}},
-    {"items", {}},
     {"i18n", {"util", "profile", "ui"}},
     // ProjectSession still attaches itself to the frame model, hence project -> app.
     {"app", {"util", "profile", "ui", "i18n"}},
@@ -32,9 +31,11 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"export", {"util", "profile", "ui", "i18n", "project"}},
     {"check", {"util", "profile", "ui", "i18n", "items", "project"}},
     {"build", {"util", "profile", "ui", "i18n", "categories", "design", "project"}},
+    // The add dialogs write rows and take the item type of a chosen file.
+    {"items", {"util", "profile", "ui", "i18n", "project", "build"}},
     // The top: owns every window class and wires the commands.
     {"application",
-     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build"}},
+     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build", "items"}},
 };
 
 fs::path coreSources()

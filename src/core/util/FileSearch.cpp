@@ -1,4 +1,4 @@
-#include "check/FileSearch.h"
+#include "util/FileSearch.h"
 
 #include "util/Fs.h"
 #include "util/Text.h"
