@@ -53,6 +53,12 @@ enum class WindowKind {
     CheckSummary,
     Recording,
     Find,
+    Hyperlink,
+    JumpPoint,
+    FreeTextEditor,
+    YesNoEditor,
+    CategoryChoiceEditor,
+    InfoFile,
 };
 
 // How a showing ended: a command closed it with OK or Cancel, or the person

@@ -21,7 +21,6 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"util", {}},
     {"profile", {"util"}},
     {"ui", {"util"}},
-    {"items", {}},
     {"i18n", {"util", "profile", "ui"}},
     // ProjectSession still attaches itself to the frame model, hence project -> app.
     {"app", {"util", "profile", "ui", "i18n"}},
@@ -29,12 +28,15 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"design", {"util", "profile", "ui", "i18n"}},
     {"record", {"util", "profile", "ui", "i18n"}},
     {"project", {"util", "profile", "ui", "i18n", "app", "categories", "design"}},
+    // The item dialogs write rows of the table and offer the project's categories.
+    {"items", {"util", "profile", "ui", "i18n", "categories", "project"}},
     {"export", {"util", "profile", "ui", "i18n", "project"}},
     {"check", {"util", "profile", "ui", "i18n", "items", "project"}},
     {"build", {"util", "profile", "ui", "i18n", "categories", "design", "project"}},
     // The top: owns every window class and wires the commands.
     {"application",
-     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build"}},
+     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build",
+      "items"}},
 };
 
 fs::path coreSources()
