@@ -13,6 +13,12 @@
 #include "design/MenuDesign.h"
 #include "export/ItemListExport.h"
 #include "export/OfficeAdapter.h"
+#include "items/CategoryChoiceEditor.h"
+#include "items/FreeTextEditor.h"
+#include "items/HyperlinkDialog.h"
+#include "items/InfoFileDialog.h"
+#include "items/JumpPointDialog.h"
+#include "items/YesNoEditor.h"
 #include "project/ItemTable.h"
 #include "project/ItemTableCommands.h"
 #include "project/ProjectSession.h"
@@ -84,6 +90,22 @@ public:
     RecordingDialog& recordingDialog() { return m_recording; }
     ItemListExport& listExport() { return m_export; }
     BuildPipeline& buildPipeline() { return m_build; }
+    HyperlinkDialog& hyperlinkDialog() { return m_hyperlink; }
+    JumpPointDialog& jumpPointDialog() { return m_jumpPoint; }
+    InfoFileDialog& infoFileDialog() { return m_infoFile; }
+    FreeTextEditor& freeTextEditor() { return m_freeText; }
+    YesNoEditor& yesNoEditor() { return m_yesNo; }
+    CategoryChoiceEditor& categoryChoiceEditor() { return m_categoryChoice; }
+
+    // The add-item tip that the add dialogs show before they write their
+    // row; it shows itself only while the tip flag is on.
+    void setAddItemTip(std::function<void()> showTipIfWanted) { m_showTip = std::move(showTipIfWanted); }
+    // Double click or Space on the cursor cell: the editor the table gives
+    // it, or the table's refusal. False when no editor opened.
+    bool activateCell();
+    // The context menu's Edit entry of a field.
+    bool editEntryClick(int field);
+    void editCell(const CellEditRequest& request);
 
     // The chosen-item panel for the cursor row.
     ChosenItemPanel chosenItemPanel() const;
@@ -103,6 +125,7 @@ private:
     void notAvailable();
     void buildClick();
     void recordClick();
+    ItemEntryContext itemEntryContext();
 
     // DesignEditorHost
     void setProjectModified() override { m_session.setModified(true); }
@@ -130,6 +153,13 @@ private:
     RecordingDialog m_recording;
     ItemListExport m_export;
     BuildPipeline m_build;
+    std::function<void()> m_showTip;
+    HyperlinkDialog m_hyperlink;
+    JumpPointDialog m_jumpPoint;
+    InfoFileDialog m_infoFile;
+    FreeTextEditor m_freeText;
+    YesNoEditor m_yesNo;
+    CategoryChoiceEditor m_categoryChoice;
     std::function<void(const std::filesystem::path&)> m_picturePreview;
     ItemTable::TextMeasure m_measure;
     bool m_sizeColumnsOnFirstLoad = false;
