@@ -19,6 +19,15 @@ bool CommandArgs::has(std::string_view flag) const
     return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
+std::optional<std::string> CommandArgs::value(std::string_view flag) const
+{
+    std::optional<std::string> found;
+    for (const auto& [f, v] : values)
+        if (f == flag)
+            found = v;
+    return found;
+}
+
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table{
@@ -57,8 +66,32 @@ const std::vector<Command>& commands()
         {"demo", "DIR", "make a ready-to-build demo project below DIR",
          "Makes DIR/cd, a project folder with a few small sample items in sub-folders (a text, a web page,\n"
          "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
-         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n",
+         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n"
+         "The setup program gets an info text and the picture a screenshot, as the info file dialog makes them.\n",
          {}, 1, 1, runDemo},
+        {"add", "PROJECT KIND TARGET [options]", "add an item to a project and save it (kinds: link, jump)",
+         "  add PROJECT link URL --name N [--password P] [--description D] [--category C]\n"
+         "  add PROJECT jump FOLDER --name N [--serial S] [--description D] [--homepage URL] [--category C]\n"
+         "Adds the item as the add-hyperlink or add-jump-point dialog does with these answers, saves the\n"
+         "project and prints the row added as show prints it. A URL or homepage that begins with http://,\n"
+         "https:// or ftp:// keeps its scheme; any other text gets http:// in front (\"n/a\" stays as it is\n"
+         "for the homepage). The category is one of the project's captions (default: the first). The jump\n"
+         "point's FOLDER must exist; its CD Path is taken relative to the project folder. Fields not given\n"
+         "get \"n/a\". A missing name, an unknown category or a missing folder changes nothing.\n",
+         {"--name=", "--password=", "--description=", "--category=", "--serial=", "--homepage="}, 3, 3, runAdd},
+        {"info", "PROJECT ROW (--text FILE | --delete)", "create, replace or delete an item's info file",
+         "Writes the text of FILE (UTF-8 with CR LF line ends) as the info file of item row ROW (counted\n"
+         "from 1), or deletes it, as the info file dialog's Create/Save and Delete do. The info file lies\n"
+         "beside the item's source file with the ending .txt, or for hyperlinks and jump points in kryntdat/\n"
+         "below the project folder under the item's name; kryntdat/ is made when missing. Prints\n"
+         "\"wrote<TAB>path\" or \"deleted<TAB>path\". The project file is not changed.\n",
+         {"--text=", "--delete"}, 2, 2, runInfo},
+        {"screenshot", "PROJECT ROW (--picture FILE | --delete)", "create, replace or delete an item's screenshot",
+         "Writes the picture FILE (.bmp, .jpg or .png) as the screenshot of item row ROW (counted from 1),\n"
+         "a baseline JPEG of quality 90, or deletes it, as the screenshot dialog does. The screenshot lies\n"
+         "where the info file does (Tovald info --help), with the ending .jpg. Prints \"wrote<TAB>path\" or\n"
+         "\"deleted<TAB>path\". The project file is not changed.\n",
+         {"--picture=", "--delete"}, 2, 2, runScreenshot},
     };
     return table;
 }
@@ -196,9 +229,23 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return kOk;
         }
         if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            if (std::find_if(command->allowedFlags.begin(), command->allowedFlags.end(),
-                             [&](const char* f) { return a == f; }) == command->allowedFlags.end())
+            const std::string name = a.substr(0, a.find('='));
+            const auto allowed = std::find_if(command->allowedFlags.begin(), command->allowedFlags.end(), [&](const char* f) {
+                const std::string_view flag(f);
+                return flag.ends_with('=') ? name == flag.substr(0, flag.size() - 1) : a == flag;
+            });
+            if (allowed == command->allowedFlags.end())
                 return usageError(err, std::string("Unknown option for ") + command->name + ": " + a);
+            if (std::string_view(*allowed).ends_with('=')) {
+                if (name.size() < a.size()) {
+                    cargs.values.emplace_back(name, a.substr(name.size() + 1));
+                } else {
+                    if (k + 1 >= args.size())
+                        return usageError(err, name + " needs a value.");
+                    cargs.values.emplace_back(name, args[++k]);
+                }
+                continue;
+            }
             cargs.flags.push_back(a);
         } else {
             cargs.positional.push_back(a);

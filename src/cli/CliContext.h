@@ -4,11 +4,13 @@
 #include "i18n/Language.h"
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace qv {
+class ItemTable;
 struct BuildSummary;
 struct CutValue;
 }
@@ -38,8 +40,12 @@ struct CliContext {
 struct CommandArgs {
     std::vector<std::string> positional;
     std::vector<std::string> flags;
+    // Options with a value ("--name N" or "--name=N"), by flag without "=".
+    std::vector<std::pair<std::string, std::string>> values;
 
     bool has(std::string_view flag) const;
+    // The value of an option given with one; the last one counts.
+    std::optional<std::string> value(std::string_view flag) const;
 };
 
 struct Command {
@@ -47,6 +53,7 @@ struct Command {
     const char* usage;    // arguments after the name
     const char* summary;  // one line
     const char* details;  // the rest of its --help
+    // A flag written with a trailing "=" ("--name=") takes a value.
     std::vector<const char*> allowedFlags;
     std::size_t minArgs;
     std::size_t maxArgs;
@@ -70,5 +77,13 @@ int runBuild(CliContext& ctx, const CommandArgs& args);
 int runCheck(CliContext& ctx, const CommandArgs& args);
 int runExport(CliContext& ctx, const CommandArgs& args);
 int runRecord(CliContext& ctx, const CommandArgs& args);
+int runAdd(CliContext& ctx, const CommandArgs& args);
+int runAddLink(CliContext& ctx, const CommandArgs& args);
+int runAddJump(CliContext& ctx, const CommandArgs& args);
+int runInfo(CliContext& ctx, const CommandArgs& args);
+int runScreenshot(CliContext& ctx, const CommandArgs& args);
+
+// One item row as show prints it: the twelve fields in field order, TABs between.
+void printItemRow(CliContext& ctx, const ItemTable& table, int row);
 
 }  // namespace qv::cli

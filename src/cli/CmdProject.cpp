@@ -73,6 +73,13 @@ void printCutValues(CliContext& ctx, const std::vector<CutValue>& cuts)
     }
 }
 
+void printItemRow(CliContext& ctx, const ItemTable& table, int row)
+{
+    for (int field = 1; field <= ItemTable::kFields; ++field)
+        ctx.out << (field > 1 ? "\t" : "") << oneLine(table.read(field, row));
+    ctx.out << "\n";
+}
+
 void printMissingSources(CliContext& ctx, const BuildSummary& summary)
 {
     for (const auto& missing : summary.missingSources) {
@@ -92,11 +99,8 @@ int runShow(CliContext& ctx, const CommandArgs& args)
             << "categories\t" << pathText(s.categoryFile()) << "\n"
             << "design\t" << pathText(s.designFile()) << "\n";
     const ItemTable& table = s.table();
-    for (int row = 1; row < table.rowCount(); ++row) {
-        for (int field = 1; field <= ItemTable::kFields; ++field)
-            ctx.out << (field > 1 ? "\t" : "") << oneLine(table.read(field, row));
-        ctx.out << "\n";
-    }
+    for (int row = 1; row < table.rowCount(); ++row)
+        printItemRow(ctx, table, row);
     return kOk;
 }
 
