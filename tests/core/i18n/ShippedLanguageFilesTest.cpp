@@ -43,6 +43,13 @@ std::vector<Key> requiredKeys()
         {"Check", "E1-E3"},
         {"CheckS", "E1-E5"},
         {"Burn", "E1-E6"},
+        {"AURL", "E1-E9"},
+        {"AJump", "E1-E11"},
+        {"AllFilesEdit", "E1-E2"},
+        {"AllFilesCombo", "E1-E2"},
+        {"AllFilesYN", "E1-E3"},
+        {"Color_Choose", "E1-E2"},
+        {"CreateInfo", "E1-E14"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)
