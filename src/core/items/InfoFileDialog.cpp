@@ -176,8 +176,12 @@ void InfoFileDialog::saveClick()
 void InfoFileDialog::deleteClick()
 {
     m_context.ui.playClick();
-    if (!ItemCompanionFiles::remove(m_target)) {
+    if (!isFile(m_target)) {
         show("M14", MsgKind::Information);
+        return;
+    }
+    if (!ItemCompanionFiles::remove(m_target)) {
+        show("M12", MsgKind::Error);
         return;
     }
     close(ModalResult::Ok);

@@ -1,6 +1,7 @@
 #include "items/PictureCodecs.h"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstdint>
 #include <string>
@@ -145,4 +146,24 @@ TEST(PictureCodecs, DamagedPicturesAreRefusedWithoutACrash)
     }
     EXPECT_TRUE(PictureCodecs::encodeJpeg(RgbImage{}).empty());
     EXPECT_TRUE(PictureCodecs::encodeJpeg(RgbImage{2, 2, std::vector<std::uint8_t>(5)}).empty());
+}
+
+TEST(PictureCodecs, ReadsPngWithTransparencyOnWhite)
+{
+    // Two pixels: opaque red, fully transparent.
+    const std::uint8_t rgba[] = {255, 0, 0, 255, 0, 0, 0, 0};
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    png.width = 2;
+    png.height = 1;
+    png.format = PNG_FORMAT_RGBA;
+    png_alloc_size_t size = 0;
+    ASSERT_TRUE(png_image_write_to_memory(&png, nullptr, &size, 0, rgba, 0, nullptr));
+    std::string bytes(size, '\0');
+    ASSERT_TRUE(png_image_write_to_memory(&png, bytes.data(), &size, 0, rgba, 0, nullptr));
+    const auto image = PictureCodecs::readPicture(bytes);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(pixel(*image, 0, 0), (std::array<int, 3>{255, 0, 0}));
+    EXPECT_EQ(pixel(*image, 1, 0), (std::array<int, 3>{255, 255, 255}));
+    EXPECT_FALSE(PictureCodecs::readPicture(bytes.substr(0, bytes.size() - 20)));
 }
