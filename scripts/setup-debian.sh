@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev
-  libfontconfig-dev libjpeg-dev
+  libfontconfig-dev libjpeg-dev libpng-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core
 )

@@ -63,9 +63,10 @@ const std::vector<Command>& commands()
         {"demo", "DIR", "make a ready-to-build demo project below DIR",
          "Makes DIR/cd, a project folder with a few small sample items in sub-folders (a text, a web page,\n"
          "a picture, a tune, a program), a hyperlink and a jump point, and DIR/demo.qvp, a project file\n"
-         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n",
+         "that uses the shipped default categories and design, then builds the CD folder into DIR/cd.\n"
+         "The setup program gets an info text and the picture a screenshot, as the info file dialog makes them.\n",
          {}, 1, 1, runDemo},
-        {"add", "PROJECT KIND PATH [OPTIONS]", "add items to a project (KIND: file, folder)",
+        {"add", "PROJECT KIND PATH [OPTIONS]", "add items to a project (KIND: file, folder, link, jump)",
          "Adds items as the add dialogs do, saves the project and prints the rows added as show prints them.\n"
          "  add PROJECT file PATH [--name N] [--category C] [--serial S] [--hdsize T] [--description D]\n"
          "                        [--homepage URL] [--copy yes|no] [--execute yes|no]\n"
@@ -78,12 +79,29 @@ const std::vector<Command>& commands()
          "      One item for every file of the folder PATH (and of every folder below it with\n"
          "      --subfolders) that is not hidden. Names are the file names up to their first dot, or\n"
          "      with --name COMMON \"COMMON 1\", \"COMMON 2\", ...; HD Size is n/a.\n"
-         "A --homepage beginning with http://, https:// or ftp:// keeps that scheme; other text gets\n"
+         "  add PROJECT link URL --name N [--password P] [--description D] [--category C]\n"
+         "      One hyperlink item, as the add-hyperlink dialog makes it.\n"
+         "  add PROJECT jump FOLDER --name N [--serial S] [--description D] [--homepage URL] [--category C]\n"
+         "      One jump point to the existing FOLDER; its CD Path is taken relative to the project folder.\n"
+         "A URL or --homepage beginning with http://, https:// or ftp:// keeps that scheme; other text gets\n"
          "http:// in front; n/a stays n/a. An item outside the project folder is added with a warning.\n"
          "A missing file or folder, an unknown category or an empty name is an error; the project\n"
          "file is then left as it was.\n",
          {"--subfolders"}, 3, 3, runAdd,
-         {"--name", "--category", "--serial", "--hdsize", "--description", "--homepage", "--copy", "--execute"}},
+         {"--name", "--category", "--serial", "--hdsize", "--description", "--homepage", "--copy", "--execute", "--password"}},
+        {"info", "PROJECT ROW (--text FILE | --delete)", "create, replace or delete an item's info file",
+         "Writes the text of FILE (UTF-8 with CR LF line ends) as the info file of item row ROW (counted\n"
+         "from 1), or deletes it, as the info file dialog's Create/Save and Delete do. The info file lies\n"
+         "beside the item's source file with the ending .txt, or for hyperlinks and jump points in kryntdat/\n"
+         "below the project folder under the item's name; kryntdat/ is made when missing. Prints\n"
+         "\"wrote<TAB>path\" or \"deleted<TAB>path\". The project file is not changed.\n",
+         {"--delete"}, 2, 2, runInfo, {"--text"}},
+        {"screenshot", "PROJECT ROW (--picture FILE | --delete)", "create, replace or delete an item's screenshot",
+         "Writes the picture FILE (.bmp, .jpg or .png) as the screenshot of item row ROW (counted from 1),\n"
+         "a baseline JPEG of quality 90, or deletes it, as the screenshot dialog does. The screenshot lies\n"
+         "where the info file does (Tovald info --help), with the ending .jpg. Prints \"wrote<TAB>path\" or\n"
+         "\"deleted<TAB>path\". The project file is not changed.\n",
+         {"--delete"}, 2, 2, runScreenshot, {"--picture"}},
     };
     return table;
 }
@@ -221,9 +239,16 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return kOk;
         }
         if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            const auto matches = [&](const char* f) { return a == f; };
+            // An option with a value takes the next word, or what follows "=".
+            const auto eq = a.find('=');
+            const std::string name = a.substr(0, eq);
+            const auto matches = [&](const char* f) { return name == f; };
             if (std::find_if(command->valueOptions.begin(), command->valueOptions.end(), matches) !=
                 command->valueOptions.end()) {
+                if (eq != std::string::npos) {
+                    cargs.values[name] = a.substr(eq + 1);
+                    continue;
+                }
                 if (k + 1 >= args.size())
                     return usageError(err, a + " needs a value.");
                 cargs.values[a] = args[++k];

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -81,5 +82,7 @@ int runCheck(CliContext& ctx, const CommandArgs& args);
 int runExport(CliContext& ctx, const CommandArgs& args);
 int runRecord(CliContext& ctx, const CommandArgs& args);
 int runAdd(CliContext& ctx, const CommandArgs& args);
+int runInfo(CliContext& ctx, const CommandArgs& args);
+int runScreenshot(CliContext& ctx, const CommandArgs& args);
 
 }  // namespace qv::cli

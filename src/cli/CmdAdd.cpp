@@ -28,6 +28,8 @@ const std::vector<AddKind>& addKinds()
         {"folder",
          {"--subfolders", "--name", "--category", "--serial", "--description", "--homepage", "--copy", "--execute"},
          addFolder},
+        {"link", {"--name", "--password", "--description", "--category"}, addLink},
+        {"jump", {"--name", "--serial", "--description", "--homepage", "--category"}, addJump},
     };
     return kinds;
 }
@@ -242,7 +244,7 @@ int runAdd(CliContext& ctx, const CommandArgs& args)
     ProjectSession& s = project.session();
     const YesNoWords words{s.table().yesWord(), s.table().noWord()};
     const auto cuts = FieldCapacity::cutsOf(s.header(), s.items(), words);
-    if (!s.save())
+    if (!project.save())
         return kFailed;
     for (int row = added.first; row < added.first + added.second; ++row)
         printItemRow(ctx, s.table(), row);

@@ -40,6 +40,8 @@ int addFile(CliContext& ctx, CliProject& project, const std::string& path, const
             AddedRows& added);
 int addFolder(CliContext& ctx, CliProject& project, const std::string& path, const CommandArgs& args,
               AddedRows& added);
+int addLink(CliContext& ctx, CliProject& project, const std::string& url, const CommandArgs& args, AddedRows& added);
+int addJump(CliContext& ctx, CliProject& project, const std::string& path, const CommandArgs& args, AddedRows& added);
 
 // The open project as the add dialogs see it from the command line.
 class CliEntryHost final : public ItemEntryHost {

@@ -15,6 +15,8 @@ int runDemo(CliContext& ctx, const CommandArgs& args)
             << "folder\t" << pathText(demo.projectFolder) << "\n";
     for (const auto& s : demo.samples)
         ctx.out << "sample\t" << pathText(s) << "\n";
+    for (const auto& c : demo.companions)
+        ctx.out << (c.extension() == ".txt" ? "info\t" : "screenshot\t") << pathText(c) << "\n";
     ctx.out << "items\t" << demo.itemCount << "\n";
     printCutValues(ctx, demo.cuts);
 

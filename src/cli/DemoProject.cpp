@@ -3,7 +3,9 @@
 #include "util/FileReference.h"
 #include "categories/CategoryFile.h"
 #include "i18n/Language.h"
+#include "items/ItemCompanionFiles.h"
 #include "items/ItemRules.h"
+#include "items/PictureCodecs.h"
 #include "project/ProjectFile.h"
 #include "util/Fs.h"
 
@@ -119,6 +121,13 @@ const char* kGuide =
     "beside it. Run opens or starts the item, Copy puts it into a folder of your choice.</p>\r\n"
     "</body></html>\r\n";
 
+const char* kSetupInfo =
+    "Demo Setup\r\n"
+    "----------\r\n"
+    "A setup program that shows what an installer on a menu CD looks like.\r\n"
+    "It installs nothing and changes nothing on your computer.\r\n\r\n"
+    "Serial number: DEMO-1234-5678\r\n";
+
 const char* kSetup = "#!/bin/sh\necho \"Quenvar demo setup: nothing to install.\"\n";
 
 }  // namespace
@@ -212,6 +221,17 @@ DemoProject makeDemoProject(const std::filesystem::path& dir, const std::filesys
     const YesNoWords words{yes, no};
     writeProjectFile(demo.projectFile, header, items, captions, words);
     demo.cuts = FieldCapacity::cutsOf(header, items, words);
+
+    // An info text for the setup program and a screenshot of the picture,
+    // written where and as the info file dialog writes them.
+    const fs::path info = ItemCompanionFiles::target(items[4], false, projectFolderText, CompanionKind::InfoText);
+    if (!ItemCompanionFiles::writeText(info, kSetupInfo))
+        throw std::runtime_error("The demo info file " + pathText(info) + " can't be written.");
+    const fs::path shot = ItemCompanionFiles::target(items[2], false, projectFolderText, CompanionKind::Screenshot);
+    const auto picture = PictureCodecs::readPictureFile(demo.samples[2]);
+    if (!picture || !ItemCompanionFiles::writeScreenshot(shot, *picture))
+        throw std::runtime_error("The demo screenshot " + pathText(shot) + " can't be written.");
+    demo.companions = {info, shot};
     return demo;
 }
 

@@ -20,6 +20,8 @@ struct DemoProject {
     std::filesystem::path projectFolder;
     std::vector<std::filesystem::path> samples;
     std::size_t itemCount = 0;
+    // The info file and the screenshot made for two of the items.
+    std::vector<std::filesystem::path> companions;
     // Values the project file keeps only in part: the paths below a deep DIR.
     std::vector<CutValue> cuts;
 };

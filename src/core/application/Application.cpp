@@ -42,6 +42,12 @@ Application::Application(std::filesystem::path baseDir, Ui& ui, ApplicationServi
     , m_folderItemNaming(ui)
     , m_addFile(ui, m_frame.language().current(), m_table, *this, m_addItemTip)
     , m_addFolder(ui, m_frame.language().current(), m_table, *this, m_addItemTip, m_folderItemNaming)
+    , m_hyperlink(itemEntryContext())
+    , m_jumpPoint(itemEntryContext())
+    , m_infoFile(itemEntryContext())
+    , m_freeText(m_table, ui, m_frame.language().current())
+    , m_yesNo(m_table, ui)
+    , m_categoryChoice(m_table, ui, m_categories)
 {
     wireFrame();
     wireCommands();
@@ -113,10 +119,6 @@ bool Application::commandAvailable(CommandId id)
 {
     switch (id) {
     case CommandId::Wizard:
-    case CommandId::AddJump:
-    case CommandId::AddUrl:
-    case CommandId::InfoFile:
-    case CommandId::Screenshot:
         return false;
     case CommandId::New:
     case CommandId::EditProject:
@@ -143,6 +145,10 @@ void Application::wireCommands()
     m_frame.setHandler(C::FindNext, [this] { m_tableCommands.findNextClick(); });
     m_frame.setHandler(C::AddFile, [this] { m_addFile.execute(); });
     m_frame.setHandler(C::AddFolder, [this] { m_addFolder.execute(); });
+    m_frame.setHandler(C::AddUrl, [this] { m_hyperlink.addUrlClick(); });
+    m_frame.setHandler(C::AddJump, [this] { m_jumpPoint.addJumpClick(); });
+    m_frame.setHandler(C::InfoFile, [this] { m_infoFile.infoFileClick(CompanionKind::InfoText); });
+    m_frame.setHandler(C::Screenshot, [this] { m_infoFile.infoFileClick(CompanionKind::Screenshot); });
     for (int i = 0; i < kCommandCount; ++i) {
         const auto id = static_cast<CommandId>(i);
         if (!commandAvailable(id))
@@ -168,6 +174,54 @@ void Application::recordClick()
     m_recording.setProject(m_session.projectFolder(), m_session.cdName());
     m_recording.setBuildCommand([this] { buildClick(); });
     m_recording.exec(m_ui);
+}
+
+ItemEntryContext Application::itemEntryContext()
+{
+    // Members named here are only reached when a dialog runs, long after construction.
+    return ItemEntryContext{m_table,
+                            m_ui,
+                            m_frame.language().current(),
+                            m_categories,
+                            [this] { return m_frame.projectOpen(); },
+                            [this] { return m_session.projectFolder(); },
+                            [this] { m_addItemTip.showIfWanted(); },
+                            [this](int topic) { m_frame.helpContext(topic); }};
+}
+
+bool Application::activateCell()
+{
+    if (!m_frame.projectOpen())
+        return false;
+    const auto request = m_tableCommands.cellActivated();
+    if (!request)
+        return false;
+    editCell(*request);
+    return true;
+}
+
+bool Application::editEntryClick(int field)
+{
+    const auto request = m_tableCommands.editEntryClick(field);
+    if (!request)
+        return false;
+    editCell(*request);
+    return true;
+}
+
+void Application::editCell(const CellEditRequest& request)
+{
+    switch (request.editor) {
+    case CellEditor::FreeText:
+        m_freeText.editCell(request);
+        break;
+    case CellEditor::YesNoChoice:
+        m_yesNo.editCell(request);
+        break;
+    case CellEditor::CategoryChoice:
+        m_categoryChoice.editCell(request);
+        break;
+    }
 }
 
 ChosenItemPanel Application::chosenItemPanel() const

@@ -18,6 +18,12 @@
 #include "items/AddItemTip.h"
 #include "items/FolderItemNaming.h"
 #include "items/ItemEntryHost.h"
+#include "items/CategoryChoiceEditor.h"
+#include "items/FreeTextEditor.h"
+#include "items/HyperlinkDialog.h"
+#include "items/InfoFileDialog.h"
+#include "items/JumpPointDialog.h"
+#include "items/YesNoEditor.h"
 #include "project/ItemTable.h"
 #include "project/ItemTableCommands.h"
 #include "project/ProjectSession.h"
@@ -93,6 +99,19 @@ public:
     AddFileDialog& addFileDialog() { return m_addFile; }
     AddFolderDialog& addFolderDialog() { return m_addFolder; }
     FolderItemNaming& folderItemNaming() { return m_folderItemNaming; }
+    HyperlinkDialog& hyperlinkDialog() { return m_hyperlink; }
+    JumpPointDialog& jumpPointDialog() { return m_jumpPoint; }
+    InfoFileDialog& infoFileDialog() { return m_infoFile; }
+    FreeTextEditor& freeTextEditor() { return m_freeText; }
+    YesNoEditor& yesNoEditor() { return m_yesNo; }
+    CategoryChoiceEditor& categoryChoiceEditor() { return m_categoryChoice; }
+
+    // Double click or Space on the cursor cell: the editor the table gives
+    // it, or the table's refusal. False when no editor opened.
+    bool activateCell();
+    // The context menu's Edit entry of a field.
+    bool editEntryClick(int field);
+    void editCell(const CellEditRequest& request);
 
     // The chosen-item panel for the cursor row.
     ChosenItemPanel chosenItemPanel() const;
@@ -114,6 +133,7 @@ private:
     void notAvailable();
     void buildClick();
     void recordClick();
+    ItemEntryContext itemEntryContext();
 
     // DesignEditorHost
     void setProjectModified() override { m_session.setModified(true); }
@@ -151,6 +171,12 @@ private:
     FolderItemNaming m_folderItemNaming;
     AddFileDialog m_addFile;
     AddFolderDialog m_addFolder;
+    HyperlinkDialog m_hyperlink;
+    JumpPointDialog m_jumpPoint;
+    InfoFileDialog m_infoFile;
+    FreeTextEditor m_freeText;
+    YesNoEditor m_yesNo;
+    CategoryChoiceEditor m_categoryChoice;
     std::function<void(const std::filesystem::path&)> m_picturePreview;
     ItemTable::TextMeasure m_measure;
     bool m_sizeColumnsOnFirstLoad = false;

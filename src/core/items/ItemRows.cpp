@@ -36,6 +36,19 @@ void writeItemRow(ItemTable& table, int row, const ItemFieldTexts& item)
         table.write(field, row, fieldOf(item, field));
 }
 
+int addItemRow(ItemTable& table, const ItemFieldTexts& item)
+{
+    const int row = rowsForNewItems(table, 1);
+    writeItemRow(table, row, item);
+    table.setModified(true);
+    int display = 1;
+    while (display < ItemTable::kColumns - 1 && table.isHidden(table.displayToReal(display)))
+        ++display;
+    table.setCursor(row, display);
+    table.refreshCategoryColouring();
+    return row;
+}
+
 FieldCapacity addressCapacity()
 {
     std::size_t longest = 0;

@@ -19,6 +19,11 @@ int rowsForNewItems(ItemTable& table, int count);
 // Writes the twelve fields of an item into a row through the column map.
 void writeItemRow(ItemTable& table, int row, const ItemFieldTexts& item);
 
+// Adds one item as an add dialog finishes: into the row the placement gives,
+// the project marked modified, that row current with the cursor in the first
+// field column on screen, the category colouring refreshed. Returns the row.
+int addItemRow(ItemTable& table, const ItemFieldTexts& item);
+
 // The room of a website address typed beside its scheme choice: the
 // homepage's, less the longest scheme, so that choosing another scheme after
 // typing never pushes the address over.

@@ -1,5 +1,7 @@
 #include "items/ItemRules.h"
 
+#include "project/ItemTable.h"
+
 #include <cmath>
 
 namespace qv {
@@ -55,6 +57,13 @@ std::int64_t fileSizeOf(const std::filesystem::path& file)
     if (ec || size == static_cast<std::uintmax_t>(-1))
         return -1;
     return static_cast<std::int64_t>(size);
+}
+
+int categoryIndexKept(int lastIndex, int captionCount)
+{
+    if (captionCount <= 0)
+        return -1;
+    return lastIndex >= 0 && lastIndex < captionCount ? lastIndex : 0;
 }
 
 }  // namespace qv

@@ -8,6 +8,8 @@
 
 namespace qv {
 
+class ItemTable;
+
 // The rules every add dialog shares when it fills an item's fields.
 
 // "5 MB" for whole megabytes (truncated), "< 1 MB" below one megabyte or for
@@ -43,5 +45,10 @@ std::string bareNameOf(std::string_view fileName);
 // The size of the file in bytes, -1 when it can't be read (gone, not a file).
 // Kept in 64 bits, so a file of 2 GB or more isn't taken for a small one.
 std::int64_t fileSizeOf(const std::filesystem::path& file);
+
+// The category choice of an add dialog refilled from the category list:
+// the index of the last showing when the list still has it, else the first
+// caption; -1 for an empty list.
+int categoryIndexKept(int lastIndex, int captionCount);
 
 }  // namespace qv

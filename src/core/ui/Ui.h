@@ -57,6 +57,12 @@ enum class WindowKind {
     AddItemTip,
     AddFolder,
     FolderItemNaming,
+    Hyperlink,
+    JumpPoint,
+    FreeTextEditor,
+    YesNoEditor,
+    CategoryChoiceEditor,
+    InfoFile,
 };
 
 // How a showing ended: a command closed it with OK or Cancel, or the person

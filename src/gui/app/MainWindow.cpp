@@ -414,9 +414,7 @@ void MainWindow::activateCell()
 {
     if (!m_app.frame().projectOpen())
         return;
-    if (m_app.tableCommands().cellActivated())
-        m_app.ui().messageBox({std::string(), "Editing a cell is not available in this version yet."},
-                              MsgKind::Information, MsgButtons::Ok);
+    m_app.activateCell();
     afterCommand();
 }
 
@@ -437,9 +435,7 @@ void MainWindow::showContextMenu(const QPoint& pos)
     QMenu* edit = menu.addMenu(QString::fromStdString(spec.editText));
     for (int f = 1; f <= kGridFields; ++f) {
         QAction* a = edit->addAction(QString::fromStdString(spec.editLabels[static_cast<std::size_t>(f)]), this, [this, f] {
-            if (m_app.tableCommands().editEntryClick(f))
-                m_app.ui().messageBox({std::string(), "Editing a cell is not available in this version yet."},
-                                      MsgKind::Information, MsgButtons::Ok);
+            m_app.editEntryClick(f);
             afterCommand();
         });
         a->setEnabled(spec.editEnabled[static_cast<std::size_t>(f)]);

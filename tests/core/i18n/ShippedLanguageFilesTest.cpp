@@ -51,6 +51,13 @@ std::vector<Key> requiredKeys()
         {"L_AddDir", "L1-L18"},
         {"AddDir_Ask", "E1-E3"},
         {"L_AddDir_Ask", "L1-L3"},
+        {"AURL", "E1-E9"},
+        {"AJump", "E1-E11"},
+        {"AllFilesEdit", "E1-E2"},
+        {"AllFilesCombo", "E1-E2"},
+        {"AllFilesYN", "E1-E3"},
+        {"Color_Choose", "E1-E2"},
+        {"CreateInfo", "E1-E14"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)

@@ -28,11 +28,12 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"design", {"util", "profile", "ui", "i18n"}},
     {"record", {"util", "profile", "ui", "i18n"}},
     {"project", {"util", "profile", "ui", "i18n", "app", "categories", "design"}},
+    // The item dialogs write rows of the table and offer the project's categories.
     {"export", {"util", "profile", "ui", "i18n", "project"}},
     {"check", {"util", "profile", "ui", "i18n", "items", "project"}},
     {"build", {"util", "profile", "ui", "i18n", "categories", "design", "project"}},
     // The add dialogs write rows and take the item type of a chosen file.
-    {"items", {"util", "profile", "ui", "i18n", "project", "build"}},
+    {"items", {"util", "profile", "ui", "i18n", "categories", "project", "build"}},
     // The top: owns every window class and wires the commands.
     {"application",
      {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build", "items"}},
