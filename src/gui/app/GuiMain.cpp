@@ -5,17 +5,28 @@
 #include "app/ProgramWindow.h"
 #include "app/QtUi.h"
 #include "application/Application.h"
+#include "design/DesignEditorView.h"
 #include "project/FindDialogView.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
 namespace qv::gui {
 
 namespace {
+
+// The design editor's pages, each a window of its own for screenshots:
+// "design" is the first page.
+const std::vector<std::string>& designPages()
+{
+    static const std::vector<std::string> pages = {"design",       "design-boxes",      "design-buttons", "design-fonts",
+                                                   "design-sounds", "design-appearance", "design-file"};
+    return pages;
+}
 
 bool displayPresent()
 {
@@ -41,7 +52,21 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
     QApplication::processEvents();
     QWidget* target = &window;
     std::unique_ptr<FindDialogView> find;
-    if (request.screenshotWindow == "find") {
+    std::unique_ptr<DesignEditorView> design;
+    const auto& pages = designPages();
+    const auto page = std::find(pages.begin(), pages.end(), request.screenshotWindow);
+    if (page != pages.end()) {
+        // The demo project's design, as the editor opens it.
+        DesignEditor& editor = app.designEditor();
+        editor.prepare();
+        editor.setPage(static_cast<DesignPage>(page - pages.begin()));
+        design = std::make_unique<DesignEditorView>(editor, app.language(), app.baseDir(), &window);
+        design->resize(design->sizeHint());
+        design->show();
+        QApplication::processEvents();
+        design->refresh();
+        target = design.get();
+    } else if (request.screenshotWindow == "find") {
         find = std::make_unique<FindDialogView>(app.tableCommands().findDialog(), app.language(), program.ui(),
                                                 app.language().helpFileName(), &window);
         find->show();
@@ -63,7 +88,11 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
 
 const std::vector<std::string>& screenshotWindows()
 {
-    static const std::vector<std::string> names = {"main", "find"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n = {"main", "find"};
+        n.insert(n.end(), designPages().begin(), designPages().end());
+        return n;
+    }();
     return names;
 }
 
