@@ -9,6 +9,7 @@
 #include "project/ItemTableModel.h"
 
 #include "DemoProject.h"
+#include "GuiTests.h"
 #include "TempDir.h"
 
 #include <QAbstractItemModelTester>
@@ -143,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+QV_GUI_TEST(MainWindowTest)
 #include "MainWindowTest.moc"

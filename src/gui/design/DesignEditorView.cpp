@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -298,6 +299,7 @@ QWidget* DesignEditorView::backgroundPage()
     auto* tile = new QFormLayout;
     m_tileMode = choice({kCenter, kTileNone, kStretch, kTile},
                         [this](int i) { m_editor.tileModeChange(static_cast<TileMode>(i)); });
+    m_tileMode->setObjectName(QStringLiteral("tileMode"));
     tile->addRow(label(kTileModeLabel), m_tileMode);
     pg->addLayout(tile, 3, 0, 1, 2);
 
@@ -326,6 +328,7 @@ QWidget* DesignEditorView::boxPage()
         const MenuText box = boxes[b];
         m_boxPictures[b] = choice({kBoxNone, kBoxBackground, kBoxButton},
                                   [this, box](int i) { m_editor.boxBitmapChange(box, i); });
+        m_boxPictures[b]->setObjectName(QStringLiteral("boxPicture%1").arg(b));
         f->addRow(label(kPictureLabel), m_boxPictures[b]);
         if (b < 2) {
             QWidget* row = nullptr;
@@ -378,6 +381,7 @@ QWidget* DesignEditorView::buttonPage()
     auto* right = new QFormLayout;
     right->addRow(label(kShadowColour), colour(ColourSetting::btnshadowcolor));
     m_btnShadowDepth = spin(DesignSettings::kMaxShadowDepth, [this](int v) { m_editor.btnShadowDepthChange(v); });
+    m_btnShadowDepth->setObjectName(QStringLiteral("shadowDepth"));
     right->addRow(label(kShadowDepth), m_btnShadowDepth);
     m_btnBorderWidth = spin(DesignSettings::kMaxBorderWidth, [this](int v) { m_editor.btnBorderWidthChange(v); });
     right->addRow(label(kBorderWidth), m_btnBorderWidth);
@@ -393,6 +397,7 @@ QWidget* DesignEditorView::buttonPage()
     m_btnSize = choice({0, 0, 0, kDefaultSize, 0}, [this](int i) { m_editor.btnFontSizeChange(i); }, {"-3", "-2", "-1", "+1"});
     tl->addRow(label(kSizeLabel), m_btnSize);
     m_btnBold = check(kBold, [this](bool on) { m_editor.btnBoldChange(on); });
+    m_btnBold->setObjectName(QStringLiteral("buttonBold"));
     tl->addRow(QString(), m_btnBold);
     auto* tr = new QFormLayout;
     tr->addRow(label(kTextColour), colour(ColourSetting::btn_fc));
@@ -453,12 +458,24 @@ QWidget* DesignEditorView::fontPage()
 QWidget* DesignEditorView::soundPage()
 {
     auto* page = new QWidget(this);
-    auto* f = new QFormLayout;
-    m_soundSlot = choice({kSound1, kSound2, kSound3, kSound4, kSound5}, [this](int i) { m_editor.soundSlotChange(i); });
-    f->addRow(label(kSoundLabel), m_soundSlot);
+    // All five slots at once, each with its file, so the person sees which
+    // sounds the design has without stepping through them.
+    m_soundSlots = new QListWidget(this);
+    m_soundSlots->setObjectName(QStringLiteral("soundSlots"));
+    for (int n = 0; n < MenuDesign::kSoundCount; ++n)
+        m_soundSlots->addItem(QString());
+    m_soundSlots->setMaximumHeight(m_soundSlots->sizeHintForRow(0) * MenuDesign::kSoundCount + 8);
+    connect(m_soundSlots, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_refreshing && row >= 0)
+            run([this, row] { m_editor.soundSlotChange(row); });
+    });
     m_soundFile = new QLabel(this);
     m_soundFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    f->addRow(QString(), m_soundFile);
+    m_soundFile->setWordWrap(true);
+    auto* f = new QVBoxLayout;
+    f->addWidget(label(kSoundLabel));
+    f->addWidget(m_soundSlots);
+    f->addWidget(m_soundFile);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button(kOpen, [this] { m_editor.soundOpenClick(); }));
     m_play = button(kPlay, [this] { m_editor.soundPlayClick(); });
@@ -675,7 +692,12 @@ void DesignEditorView::refresh()
     }
     showFonts();
 
-    setChoice(m_soundSlot, m_editor.soundSlot());
+    for (int n = 0; n < MenuDesign::kSoundCount; ++n) {
+        const FileReference& slot = files.sound(n + 1);
+        m_soundSlots->item(n)->setText(text(kSound1 + n) + QStringLiteral(":  ")
+                                       + (slot.empty() ? text(kNoSound) : qstr(pathText(slot.fullPath().filename()))));
+    }
+    m_soundSlots->setCurrentRow(m_editor.soundSlot());
     const FileReference& sound = files.sound(m_editor.soundSlot() + 1);
     m_soundFile->setText(sound.empty() ? text(kNoSound) : qstr(pathText(sound.fullPath())));
     m_play->setEnabled(m_editor.playAvailable());

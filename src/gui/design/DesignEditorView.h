@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -124,7 +125,7 @@ private:
     std::array<QComboBox*, 3> m_textSizes{};
     std::array<QCheckBox*, 3> m_textBold{};
 
-    QComboBox* m_soundSlot = nullptr;
+    QListWidget* m_soundSlots = nullptr;
     QLabel* m_soundFile = nullptr;
     QPushButton* m_play = nullptr;
     QPushButton* m_stop = nullptr;

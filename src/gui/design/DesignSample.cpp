@@ -106,6 +106,15 @@ void DesignSample::refresh()
     layout->addLayout(top, 3);
     layout->addLayout(bottom, 2);
     layout->addLayout(buttons);
+    // Shown and laid out now, not at the next event: the sample is right
+    // the moment a command returns. Before the sample is shown they wait
+    // to be shown with it.
+    if (isVisible()) {
+        for (QWidget* w : {static_cast<QWidget*>(m_boxes[0]), static_cast<QWidget*>(m_boxes[1]),
+                           static_cast<QWidget*>(m_boxes[2]), static_cast<QWidget*>(m_button)})
+            w->show();
+    }
+    layout->activate();
     update();
 }
 

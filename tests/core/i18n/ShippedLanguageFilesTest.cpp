@@ -43,6 +43,8 @@ std::vector<Key> requiredKeys()
         {"Check", "E1-E3"},
         {"CheckS", "E1-E5"},
         {"Burn", "E1-E6"},
+        {"MD", "E1-E101"},
+        {"L_MD", "L1-L101"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)
