@@ -143,6 +143,7 @@ DesignEditorView::DesignEditorView(DesignEditor& editor, const Language& languag
     m_cancel = button(kCancel, [this] { m_editor.cancelClick(); });
     QPushButton* help = button(kHelp, [this] { m_editor.helpClick(); });
     QPushButton* info = button(kInfo, [this] { m_editor.infoClick(); });
+    m_closing = {info, help, m_ok, m_cancel};
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(info);
     buttons->addWidget(help);
@@ -602,8 +603,12 @@ void DesignEditorView::retranslate(const Language& language)
     // The four language names are the main window's.
     for (int n = 0; n < 4; ++n)
         m_menuLanguage->setItemText(n, qstr(language.windowText("Main", "E" + std::to_string(168 + n))));
-    for (QLabel* mark : m_fontMarks)
-        mark->setToolTip(QString());
+    // Some styles fit a button tightly to its text; these keep some air.
+    for (QPushButton* b : m_closing) {
+        QString t = b->text();
+        t.remove(QLatin1Char('&'));
+        b->setMinimumWidth(std::max(80, b->fontMetrics().horizontalAdvance(t) + 28));
+    }
     refresh();
 }
 

@@ -143,6 +143,7 @@ private:
     QLabel* m_designFile = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    std::array<QPushButton*, 4> m_closing{};  // info, help, OK, cancel
 };
 
 }  // namespace qv::gui

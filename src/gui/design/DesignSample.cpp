@@ -91,6 +91,9 @@ void DesignSample::refresh()
         box->setObjectName(QStringLiteral("SampleBox%1").arg(i));
         auto* list = new rnv::MenuList(*texts[i], i == 0 ? 24 : 16, box);
         list->addItem(new QListWidgetItem(i == 2 ? QIcon() : style()->standardIcon(icons[i]), qstr(entries[i])));
+        // The menu starts with its first category and item chosen: show their look.
+        if (i < 2)
+            list->setCurrentRow(0);
         box->setContent(list);
         m_boxes[i] = box;
         (i < 2 ? top : bottom)->addWidget(box, 1);
