@@ -3,6 +3,8 @@
 // starts the full preview, and OK and Cancel end the editor as it decides.
 #include "design/DesignEditorView.h"
 
+#include "app/MainWindow.h"
+#include "app/ProgramWindow.h"
 #include "application/Application.h"
 #include "design/DesignFonts.h"
 #include "design/DesignPreview.h"
@@ -14,11 +16,13 @@
 #include "profile/ProfileFile.h"
 #include "util/Colour.h"
 
+#include "DemoProject.h"
 #include "FakeUi.h"
 #include "GuiTests.h"
 #include "MenuButton.h"
 #include "TempDir.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -26,6 +30,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace fs = std::filesystem;
@@ -213,6 +218,42 @@ private slots:
         e.view->retranslate(german);
         QCOMPARE(e.view->pages()->tabText(0), QStringLiteral("&Hintergrund"));
         QCOMPARE(e.view->cancelButton()->text(), QStringLiteral("Abbrechen"));
+    }
+
+    void theMenuDesignCommandOpensTheEditorWindow()
+    {
+        test::TempDir dir;
+        const fs::path base = dir.path() / "base";
+        fs::copy(QUENVAR_SOURCE_ASSETS, base, fs::copy_options::recursive);
+        ProgramWindow program(base);
+        program.start(false);
+        const auto demo = cli::makeDemoProject(dir.path() / "demo", base, program.app().language());
+        QVERIFY(program.app().session().loadProject(demo.projectFile, LoadMode::NoQuestions).loaded);
+        program.window().refresh();
+
+        // The window runs modally: look for it from inside its own event loop.
+        QString caption;
+        int tries = 0;
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* view = qobject_cast<DesignEditorView*>(w);
+                if (view && view->isVisible()) {
+                    caption = view->windowTitle();
+                    QTest::mouseClick(view->cancelButton(), Qt::LeftButton);
+                    return;
+                }
+            }
+            if (++tries > 250)  // never hang the run: close whatever is open
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+        });
+        poll.start();
+        QVERIFY(program.window().runCommand(CommandId::MenuDesignEditor));
+        poll.stop();
+        QVERIFY(caption.contains(QStringLiteral("Standard.qvd")));
+        QVERIFY(!program.app().designEditor().isOpen());
     }
 
     void theRegistrarAddsOnlyFontFiles()

@@ -217,7 +217,7 @@ QToolButton* DesignEditorView::colour(ColourSetting setting)
     return b;
 }
 
-QComboBox* DesignEditorView::fontChooser(DesignFont font, QWidget*& markOut)
+QComboBox* DesignEditorView::fontChooser(DesignFont font, QWidget*& row)
 {
     const auto i = static_cast<std::size_t>(font);
     auto* c = new QComboBox(this);
@@ -235,12 +235,11 @@ QComboBox* DesignEditorView::fontChooser(DesignFont font, QWidget*& markOut)
     mark->setAlignment(Qt::AlignCenter);
     m_fonts[i] = c;
     m_fontMarks[i] = mark;
-    auto* row = new QWidget(this);
+    row = new QWidget(this);
     auto* h = new QHBoxLayout(row);
     h->setContentsMargins(0, 0, 0, 0);
     h->addWidget(c, 1);
     h->addWidget(mark);
-    markOut = row;
     return c;
 }
 

@@ -67,7 +67,8 @@ private:
     QComboBox* choice(std::vector<int> keys, std::function<void(int)> changed,
                       std::vector<std::string> literals = {});
     QToolButton* colour(ColourSetting setting);
-    QComboBox* fontChooser(DesignFont font, QWidget*& markOut);
+    // The chooser with its mark beside it in row.
+    QComboBox* fontChooser(DesignFont font, QWidget*& row);
     QSpinBox* spin(int maximum, std::function<void(int)> changed);
     QCheckBox* check(int key, std::function<void(bool)> changed);
     QLabel* thumbnail();
@@ -93,7 +94,6 @@ private:
 
     std::vector<std::pair<QWidget*, int>> m_texts;
     std::vector<std::pair<QComboBox*, std::vector<int>>> m_choiceTexts;
-    std::vector<std::pair<QComboBox*, int>> m_languageChoices;
     std::vector<std::string> m_faces;
 
     QTabWidget* m_pages = nullptr;
