@@ -89,7 +89,7 @@ void DesignSample::refresh()
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         auto* box = new rnv::MenuBox(*boxes[i], boxPicture(*boxes[i]), qstr(words[headings[i]]), this);
         box->setObjectName(QStringLiteral("SampleBox%1").arg(i));
-        auto* list = new rnv::MenuList(*texts[i], i == 0 ? 24 : 16, box);
+        auto* list = new rnv::MenuList(*texts[i], i == 0 ? 24 : i == 1 ? 16 : 0, box);
         list->addItem(new QListWidgetItem(i == 2 ? QIcon() : style()->standardIcon(icons[i]), qstr(entries[i])));
         // The menu starts with its first category and item chosen: show their look.
         if (i < 2)

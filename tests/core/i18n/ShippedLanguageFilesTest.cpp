@@ -115,6 +115,14 @@ TEST_P(ShippedLanguageFile, FindDialogKeepsTheDefaultFontSize)
         EXPECT_EQ(f.readInteger("L_FindDlg", "L" + std::to_string(i), -1), 0) << "L" << i;
 }
 
+// The design editor's pages are laid out for the toolkit's own font size too.
+TEST_P(ShippedLanguageFile, DesignEditorKeepsTheDefaultFontSize)
+{
+    const ProfileFile f(file());
+    for (int i = 1; i <= 101; ++i)
+        EXPECT_EQ(f.readInteger("L_MD", "L" + std::to_string(i), -1), 0) << "L" << i;
+}
+
 // The language menu names each language in the words of the language chosen.
 TEST_P(ShippedLanguageFile, NamesTheLanguagesInItsOwnLanguage)
 {
