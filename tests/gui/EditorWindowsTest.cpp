@@ -8,6 +8,7 @@
 #include "util/Fs.h"
 
 #include "DemoProject.h"
+#include "GuiTests.h"
 #include "TempDir.h"
 
 #include <QApplication>
@@ -232,5 +233,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EditorWindowsTest)
+QV_GUI_TEST(EditorWindowsTest)
 #include "EditorWindowsTest.moc"

@@ -10,6 +10,7 @@
 #include "export/ItemListExport.h"
 
 #include "DemoProject.h"
+#include "GuiTests.h"
 #include "TempDir.h"
 
 #include <QAbstractItemModelTester>
@@ -189,5 +190,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+QV_GUI_TEST(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -33,7 +33,7 @@ Application::Application(std::filesystem::path baseDir, Ui& ui, ApplicationServi
     , m_tableCommands(m_table, ui, m_frame.language().current())
     , m_iconChooser(ui, m_frame.language().current(), m_baseDir)
     , m_categoryEditor(ui, m_frame.language().current(), m_baseDir, m_files, m_iconChooser, &m_session)
-    , m_designEditor(ui, m_frame.language().current(), m_baseDir, m_design, *this)
+    , m_designEditor(ui, m_frame.language().current(), m_baseDir, m_design, *this, m_frame.settings().customColours)
     , m_check(m_table, ui, m_frame.language().current(), m_baseDir)
     , m_recording(ui, m_frame.language().current(), m_baseDir)
     , m_export(m_table, ui, services.office ? *services.office : *m_ownOffice)

@@ -30,13 +30,14 @@ constexpr std::array<int, 6> kTextSizes{7, 8, 9, 10, 11, 12};
 }  // namespace
 
 DesignEditor::DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design,
-                 DesignEditorHost& host)
+                           DesignEditorHost& host, CustomColours& customColours)
     : m_ui(ui)
     , m_language(language)
     , m_baseDir(std::move(baseDir))
     , m_design(design)
     , m_host(host)
     , m_soundFolder(m_baseDir / "Sounds")
+    , m_customColours(customColours)
 {
 }
 

@@ -56,7 +56,10 @@ public:
     static constexpr int kHelpContext = 3051;
     static constexpr const char* kDesignFilter = "Krynt - Quenvar - Designfile";
 
-    DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design, DesignEditorHost& host);
+    // customColours are the colour dialog's sixteen custom colours; they
+    // belong to the settings, so the settings file keeps them between runs.
+    DesignEditor(Ui& ui, const Language& language, std::filesystem::path baseDir, MenuDesign& design,
+                 DesignEditorHost& host, CustomColours& customColours);
 
     static constexpr WindowKind kKind = WindowKind::DesignEditor;
     WindowKind kind() const override { return kKind; }
@@ -151,6 +154,7 @@ public:
     std::filesystem::path shownIcon() const;
     SampleTexts samples() const;
     CustomColours& customColours() { return m_customColours; }
+    const MenuDesign& design() const { return m_design; }
     const std::filesystem::path& designAtOpening() const { return m_designAtOpening; }
     std::filesystem::path standardDesign() const;
 
@@ -194,7 +198,7 @@ private:
     int m_soundSlot = 0;
     std::array<std::filesystem::path, 5> m_loadedSounds;
     std::filesystem::path m_soundFolder;
-    CustomColours m_customColours = whiteCustomColours();
+    CustomColours& m_customColours;
 };
 
 }  // namespace qv

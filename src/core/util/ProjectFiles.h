@@ -23,6 +23,7 @@ struct ProjectFiles {
     FileReference Prog_File;
 
     FileReference& sound(int n) { return Sound.at(static_cast<std::size_t>(n - 1)); }
+    const FileReference& sound(int n) const { return Sound.at(static_cast<std::size_t>(n - 1)); }
 };
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include "app/ProgramWindow.h"
 #include "app/QtUi.h"
 #include "application/Application.h"
+#include "design/DesignEditorView.h"
 #include "project/FindDialogView.h"
 #include "categories/CategoryEditorView.h"
 #include "categories/IconChooserView.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -47,6 +49,15 @@ CheckResult sampleCheckResult(const ItemTable& table, const std::string& project
         result.repointed.push_back({name, fileName, newCdPath, cdPath, folder + fileName, source});
     }
     return result;
+}
+
+// The design editor's pages, each a window of its own for screenshots:
+// "design" is the first page.
+const std::vector<std::string>& designPages()
+{
+    static const std::vector<std::string> pages = {"design",       "design-boxes",      "design-buttons", "design-fonts",
+                                                   "design-sounds", "design-appearance", "design-file"};
+    return pages;
 }
 
 bool displayPresent()
@@ -110,6 +121,29 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         recording.setProject(app.session().projectFolder(), app.session().cdName());
         recording.prepare();
         dialog = std::make_unique<RecordingDialogView>(recording, app.language(), &window);
+}
+
+    std::unique_ptr<FindDialogView> find;
+    std::unique_ptr<DesignEditorView> design;
+    const auto& pages = designPages();
+    const auto page = std::find(pages.begin(), pages.end(), request.screenshotWindow);
+    if (page != pages.end()) {
+        // The demo project's design, as the editor opens it.
+        DesignEditor& editor = app.designEditor();
+        editor.prepare();
+        editor.setPage(static_cast<DesignPage>(page - pages.begin()));
+        design = std::make_unique<DesignEditorView>(editor, app.language(), app.baseDir(), &window);
+        design->resize(design->sizeHint());
+        design->show();
+        QApplication::processEvents();
+        design->refresh();
+        target = design.get();
+    } else if (request.screenshotWindow == "find") {
+        find = std::make_unique<FindDialogView>(app.tableCommands().findDialog(), app.language(), program.ui(),
+                                                app.language().helpFileName(), &window);
+        find->show();
+        find->adjustSize();
+        target = find.get();
     } else if (request.screenshotWindow != "main") {
         std::cerr << "Unknown window: " << request.screenshotWindow << "\nTry Tovald --screenshot --list.\n";
         return cli::kUsage;
@@ -130,7 +164,11 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
 
 const std::vector<std::string>& screenshotWindows()
 {
-    static const std::vector<std::string> names = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
+        n.insert(n.end(), designPages().begin(), designPages().end());
+        return n;
+    }();
     return names;
 }
 

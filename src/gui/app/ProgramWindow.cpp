@@ -3,6 +3,8 @@
 #include "app/MainWindow.h"
 #include "app/QtUi.h"
 #include "application/Application.h"
+#include "design/DesignEditorView.h"
+#include "design/QtFontRegistrar.h"
 #include "project/FindDialogView.h"
 #include "categories/CategoryEditorView.h"
 #include "categories/CategoryRenameWindow.h"
@@ -12,9 +14,11 @@
 #include "check/CheckSummaryView.h"
 #include "record/RecordingDialogView.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace qv::gui {
@@ -44,11 +48,31 @@ void showAbout(AboutBox& about, QWidget* parent)
     dialog.exec();
 }
 
+// A picture at its own size, scrolled when it is larger than the screen.
+void showPicture(const std::filesystem::path& picture, QWidget* parent)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PicturePreview"));
+    dialog.setWindowTitle(qstr(picture.filename().string()));
+    auto* label = new QLabel;
+    label->setPixmap(QPixmap(QString::fromStdString(picture.string())));
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(label);
+    auto* box = new QVBoxLayout(&dialog);
+    box->addWidget(scroll);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    box->addWidget(buttons);
+    dialog.resize(label->sizeHint().boundedTo(QSize(1000, 700)) + QSize(40, 80));
+    dialog.exec();
+}
+
 }  // namespace
 
 ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
     : m_ui(std::make_unique<QtUi>(baseDir))
-    , m_app(std::make_unique<Application>(baseDir, *m_ui))
+    , m_fontRegistrar(std::make_unique<QtFontRegistrar>())
+    , m_app(std::make_unique<Application>(baseDir, *m_ui, ApplicationServices{nullptr, m_fontRegistrar.get(), nullptr}))
 {
     Application& app = *m_app;
     QtUi& ui = *m_ui;
@@ -76,6 +100,14 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
     ui.registerView<RecordingDialog>([&app](RecordingDialog& dialog, QWidget* parent) {
         RecordingDialogView(dialog, app.language(), parent).exec();
     });
+    ui.registerView<DesignEditor>([&app, &ui](DesignEditor& editor, QWidget* parent) {
+        DesignEditorView view(editor, app.language(), app.baseDir(), parent);
+        // The editor's own questions and choosers belong to its window.
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
+    app.setPicturePreview([this](const std::filesystem::path& picture) { showPicture(picture, QApplication::activeWindow()); });
     m_window = std::make_unique<MainWindow>(app, ui);
 }
 

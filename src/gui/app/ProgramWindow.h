@@ -12,6 +12,7 @@ class Application;
 namespace qv::gui {
 
 class MainWindow;
+class QtFontRegistrar;
 class QtUi;
 
 // The program with its window: the application, the Qt side of its
@@ -33,6 +34,8 @@ public:
 
 private:
     std::unique_ptr<QtUi> m_ui;
+    // Before the application: its design fonts are released through it.
+    std::unique_ptr<QtFontRegistrar> m_fontRegistrar;
     std::unique_ptr<Application> m_app;
     std::unique_ptr<MainWindow> m_window;
 };

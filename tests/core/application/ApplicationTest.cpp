@@ -248,3 +248,36 @@ TEST(Application, AddFileAndAddFolderAppendRowsWithTheProjectsCategoriesAndTheOn
     EXPECT_EQ(table.read(FieldFileName, 6), "tool.exe");
     EXPECT_EQ(tips, 1);
 }
+
+// The design editor's colour dialog offers the colour being changed among the
+// custom colours; those belong to the settings, so they outlive the program
+// and come back to the next run's editor.
+TEST(Application, DesignEditorCustomColoursAreKeptByTheSettingsFile)
+{
+    fs::path base;
+    TempDir keep;
+    {
+        AppFixture f;
+        ProfileFile(f.base / "quenvar.dat").writeString("settings", "cdlg_c0", "ColorA=0000FF");
+        f.app->start();
+        DesignEditor& editor = f.app->designEditor();
+        editor.prepare();
+        EXPECT_EQ(editor.customColours()[0], 0x0000FFu) << "read from the settings file";
+        f.app->design().settings().buttonBorder = 0x123456;
+        f.ui.colourAnswers.push_back(std::nullopt);
+        editor.colourClick(ColourSetting::btnborderc);
+        EXPECT_EQ(f.app->frame().settings().customColours[1], 0x123456u);
+        f.app->frame().close();
+        const ProfileFile saved(f.base / "quenvar.dat");
+        EXPECT_EQ(saved.readString("settings", "cdlg_c0", ""), "ColorA=0000FF");
+        EXPECT_EQ(saved.readString("settings", "cdlg_c1", ""), "ColorB=123456");
+        base = keep.path() / "base";
+        fs::copy(f.base, base, fs::copy_options::recursive);
+    }
+    FakeUi ui;
+    FolderFontCatalogue fonts{keep.path() / "nofonts"};
+    NoFonts registrar;
+    Application again(base, ui, ApplicationServices{&fonts, &registrar, nullptr});
+    again.start();
+    EXPECT_EQ(again.designEditor().customColours()[1], 0x123456u);
+}

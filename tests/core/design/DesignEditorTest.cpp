@@ -45,7 +45,8 @@ struct EditorFixture {
     FakeUi ui;
     Language language;
     RecordingHost host;
-    DesignEditor form{ui, language, base.path(), design, host};
+    CustomColours customColours = whiteCustomColours();
+    DesignEditor form{ui, language, base.path(), design, host, customColours};
     std::string standardBytes;
 
     EditorFixture()

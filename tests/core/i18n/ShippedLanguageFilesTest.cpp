@@ -58,6 +58,8 @@ std::vector<Key> requiredKeys()
         {"AllFilesYN", "E1-E3"},
         {"Color_Choose", "E1-E2"},
         {"CreateInfo", "E1-E14"},
+        {"MD", "E1-E101"},
+        {"L_MD", "L1-L101"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)
@@ -126,6 +128,14 @@ TEST_P(ShippedLanguageFile, FindDialogKeepsTheDefaultFontSize)
     const ProfileFile f(file());
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(f.readInteger("L_FindDlg", "L" + std::to_string(i), -1), 0) << "L" << i;
+}
+
+// The design editor's pages are laid out for the toolkit's own font size too.
+TEST_P(ShippedLanguageFile, DesignEditorKeepsTheDefaultFontSize)
+{
+    const ProfileFile f(file());
+    for (int i = 1; i <= 101; ++i)
+        EXPECT_EQ(f.readInteger("L_MD", "L" + std::to_string(i), -1), 0) << "L" << i;
 }
 
 // The language menu names each language in the words of the language chosen.
