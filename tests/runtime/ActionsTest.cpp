@@ -62,6 +62,16 @@ void ActionsTest::refusesPathsLeavingTheCd_data()
     QTest::newRow("forward slashes") << "/Games/../../secret.exe";
     QTest::newRow("drive letter") << "C:\\Windows\\notepad.exe";
     QTest::newRow("server share") << "\\\\server\\share\\secret.exe";
+    QTest::newRow("device path") << "\\\\?\\C:\\secret.exe";
+    QTest::newRow("device namespace") << "\\\\.\\C:\\secret.exe";
+    QTest::newRow("drive-relative") << "C:secret.exe";
+    // Deep, and one level more up than down; within what an item file's value holds.
+    QString deep = "\\";
+    for (int i = 0; i < 300; ++i)
+        deep += "d\\";
+    for (int i = 0; i <= 300; ++i)
+        deep += "..\\";
+    QTest::newRow("overlong climb") << deep + "secret.exe";
 }
 
 void ActionsTest::refusesPathsLeavingTheCd()
