@@ -30,12 +30,6 @@ bool endsInSeparator(const std::string& text)
     return !text.empty() && (text.back() == kSeparator || text.back() == '/');
 }
 
-bool isFile(const fs::path& path)
-{
-    std::error_code ec;
-    return !path.empty() && fs::is_regular_file(path, ec);
-}
-
 // The copies of one build and what came of them.
 // The copies of a build, listed first and made by run(), so the progress
 // knows how many there are.

@@ -15,12 +15,6 @@ namespace qv {
 
 namespace {
 
-bool isFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
-
 std::filesystem::path fullPath(const std::filesystem::path& path)
 {
     std::error_code ec;

@@ -76,8 +76,16 @@ void CategoryFile::write(const std::filesystem::path& file, const std::vector<So
     for (std::size_t n = 0; n < categories.size(); ++n) {
         const auto tmp = hiddenTempPath(folder, n);
         const auto target = iconPath(folder, static_cast<int>(n));
-        // A missing source left no copy: the old icon stays, as a failed copy would leave it.
-        copyFileReplace(tmp, target);
+        // A missing source left no copy: the old icon stays, as a failed copy
+        // would leave it. The copy takes the icon's place in one step, so a
+        // crash never leaves half an icon.
+        if (isFile(tmp)) {
+            std::error_code ec;
+            setReadOnly(target, false);
+            std::filesystem::rename(tmp, target, ec);
+            if (ec)
+                copyFileReplace(tmp, target);
+        }
         removeFileQuiet(tmp);
         setReadOnly(target, false);
         setArchive(target);

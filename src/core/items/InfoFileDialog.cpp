@@ -9,16 +9,6 @@
 
 namespace qv {
 
-namespace {
-
-bool isFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
-}  // namespace
-
 InfoFileDialog::InfoFileDialog(ItemEntryContext context)
     : m_context(std::move(context))
 {

@@ -11,12 +11,6 @@ namespace qv {
 
 namespace {
 
-bool isFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
-}
-
 bool isFolder(const std::filesystem::path& path)
 {
     std::error_code ec;

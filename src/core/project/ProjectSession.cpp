@@ -22,12 +22,6 @@ namespace {
 constexpr const char* kProjectFilter = "Krynt - Quenvar - Projectfile";
 constexpr const char* kProjectPattern = "*.qvp";
 
-bool isFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    return !path.empty() && std::filesystem::is_regular_file(path, ec);
-}
-
 bool samePath(const std::filesystem::path& a, const std::filesystem::path& b)
 {
     if (a.empty() || b.empty())

@@ -5,7 +5,39 @@
 #include <fstream>
 #include <system_error>
 
+#if defined(_WIN32)
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace qv {
+
+namespace {
+
+// The temporary file a replacement is written to before it takes the
+// target's place: hidden, so nothing that lists the folder (the build, the
+// recording project, the check) picks one up that a crash left behind, and
+// named by process, so two programs replacing one file never share it.
+fs::path replacementFile(const fs::path& target)
+{
+    static std::atomic<unsigned> counter{0};
+#if defined(_WIN32)
+    const long pid = _getpid();
+#else
+    const long pid = static_cast<long>(::getpid());
+#endif
+    return target.parent_path() / pathFromText("." + pathText(target.filename()) + "." + std::to_string(pid) + "-" +
+                                               std::to_string(++counter) + ".qvtmp");
+}
+
+}  // namespace
+
+bool isFile(const fs::path& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_regular_file(path, ec);
+}
 
 std::optional<std::string> readFileBytes(const fs::path& path)
 {
@@ -34,9 +66,7 @@ bool writeFileAtomic(const fs::path& path, std::string_view bytes)
     std::error_code ec;
     if (fs::exists(path, ec) && (isReadOnly(path) || fs::is_directory(path, ec)))
         return false;
-    static std::atomic<unsigned> counter{0};
-    fs::path tmp = path;
-    tmp += ".qvtmp" + std::to_string(++counter);
+    const fs::path tmp = replacementFile(path);
     {
         std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
         if (!out)

@@ -11,6 +11,9 @@ namespace qv {
 namespace fs = std::filesystem;
 
 // The whole file, or nothing when it can't be read.
+// A regular file exists at path (an empty path names none); no error is raised.
+bool isFile(const fs::path& path);
+
 std::optional<std::string> readFileBytes(const fs::path& path);
 
 // Replaces path with bytes through a temporary file beside it and a rename,
