@@ -147,11 +147,18 @@ private slots:
         const int rowsBefore = table.rowCount();
         const std::size_t nameCapacity = FieldCapacity::ofItem(FieldName).bytes();
         QString nameShown;
+        QString insideShown;
         whenShown(QStringLiteral("Hyperlink"), [&](QWidget* view) {
             // Typing stops where the project file would cut the name.
             auto* name = child<QLineEdit>(view, "anzname");
             QTest::keyClicks(name, QString(static_cast<int>(nameCapacity) + 20, QLatin1Char('x')));
             nameShown = name->text();
+            // Typed inside a full line, the key that doesn't fit stays out
+            // and nothing at the end is lost.
+            name->setText(QString(static_cast<int>(nameCapacity) - 2, QLatin1Char('x')));
+            name->setCursorPosition(5);
+            QTest::keyClicks(name, QStringLiteral("abc"));
+            insideShown = name->text();
             retype(name, QStringLiteral("Forum"));
             child<QComboBox>(view, "ComboBox1")->setCurrentIndex(1);
             // The proposal "www." stays in front of what is typed after it.
@@ -166,6 +173,8 @@ private slots:
         QVERIFY(program->window().runCommand(CommandId::AddUrl));
 
         QCOMPARE(nameShown.size(), static_cast<qsizetype>(nameCapacity));
+        QCOMPARE(insideShown, QString(5, QLatin1Char('x')) + QStringLiteral("ab") +
+                                  QString(static_cast<int>(nameCapacity) - 7, QLatin1Char('x')));
         QCOMPARE(table.rowCount(), rowsBefore + 1);
         const int row = app.hyperlinkDialog().addedRow();
         QVERIFY(row > 0);
