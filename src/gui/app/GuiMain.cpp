@@ -12,6 +12,12 @@
 #include "check/CheckLocationView.h"
 #include "check/CheckSummaryView.h"
 #include "record/RecordingDialogView.h"
+#include "items/CategoryChoiceEditorView.h"
+#include "items/FreeTextEditorView.h"
+#include "items/HyperlinkDialogView.h"
+#include "items/InfoFileDialogView.h"
+#include "items/JumpPointDialogView.h"
+#include "items/YesNoEditorView.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -19,6 +25,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 
 namespace qv::gui {
 
@@ -60,6 +67,69 @@ const std::vector<std::string>& designPages()
     return pages;
 }
 
+// The demo row of an item by its name; the first row when it is missing.
+int demoRow(const ItemTable& table, const std::string& name)
+{
+    for (int row = 1; row < table.rowCount(); ++row)
+        if (table.read(FieldName, row) == name)
+            return row;
+    return 1;
+}
+
+// Windows the core opens itself (the info file dialog, the cell editors):
+// the command runs as the person starts it, and its view is drawn into the
+// file instead of being shown modally. Unknown names are no such window.
+std::optional<int> commandWindowShot(const std::string& name, const std::filesystem::path& file, ProgramWindow& program)
+{
+    Application& app = program.app();
+    QtUi& ui = program.ui();
+    MainWindow& window = program.window();
+    int result = cli::kFailed;
+    auto grab = [&result, &file](QDialog& view) {
+        view.adjustSize();
+        view.show();
+        QApplication::processEvents();
+        result = view.grab().save(QString::fromStdString(file.string()), "PNG") ? cli::kOk : cli::kFailed;
+        if (result != cli::kOk)
+            std::cerr << "Can't write " << file.string() << "\n";
+    };
+    ItemTable& table = app.table();
+    if (name == "info" || name == "screenshot") {
+        ui.registerView<InfoFileDialog>([&](InfoFileDialog& dialog, QWidget* parent) {
+            InfoFileDialogView view(dialog, app.language(), parent);
+            grab(view);
+        });
+        // The demo's setup program has an info text, its sunset picture a screenshot.
+        const bool info = name == "info";
+        table.setCurrentRow(demoRow(table, info ? "Demo Setup" : "Sunset"));
+        app.infoFileDialog().infoFileClick(info ? CompanionKind::InfoText : CompanionKind::Screenshot);
+        return result;
+    }
+    if (name == "cell-text" || name == "cell-yesno" || name == "cell-category") {
+        ui.registerView<FreeTextEditor>([&](FreeTextEditor& editor, QWidget* parent) {
+            FreeTextEditorView view(editor, app.language(), parent);
+            grab(view);
+        });
+        ui.registerView<YesNoEditor>([&](YesNoEditor& editor, QWidget* parent) {
+            YesNoEditorView view(editor, app.language(), parent);
+            grab(view);
+        });
+        ui.registerView<CategoryChoiceEditor>([&](CategoryChoiceEditor& editor, QWidget* parent) {
+            CategoryChoiceEditorView view(editor, app.language(), parent);
+            grab(view);
+        });
+        table.setCurrentRow(demoRow(table, "Demo Setup"));
+        window.refresh();
+        const int field = name == "cell-text" ? FieldDescription : name == "cell-yesno" ? FieldExecute : FieldCategory;
+        if (!app.editEntryClick(field)) {
+            std::cerr << "The demo cell can't be edited.\n";
+            return cli::kFailed;
+        }
+        return result;
+    }
+    return std::nullopt;
+}
+
 bool displayPresent()
 {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
@@ -85,7 +155,31 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
     QWidget* target = &window;
     std::unique_ptr<QDialog> dialog;
     const std::string& name = request.screenshotWindow;
-    if (name == "find") {
+    if (const auto shot = commandWindowShot(name, request.screenshotFile, program))
+        return *shot;
+    if (name == "add-url") {
+        HyperlinkDialog& hyperlink = app.hyperlinkDialog();
+        hyperlink.prepare();
+        HyperlinkDialog::Fields& f = hyperlink.fields();
+        f.name = "Quenvar Forum";
+        f.scheme = 1;
+        f.address = "forum.example.org/menus";
+        f.description = "Questions and answers about the menu.";
+        f.category = std::max(0, app.categories().size() - 1);
+        dialog = std::make_unique<HyperlinkDialogView>(hyperlink, app.language(), app.categories(), &window);
+        dialog->adjustSize();
+    } else if (name == "add-jump") {
+        JumpPointDialog& jump = app.jumpPointDialog();
+        jump.prepare();
+        const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+        jump.folderChosen(app.session().projectFolder() + "Docs" + sep);
+        JumpPointDialog::Fields& f = jump.fields();
+        f.name = "Browse the Docs";
+        f.description = "Opens the Docs folder of the CD.";
+        f.category = std::min(3, app.categories().size() - 1);
+        dialog = std::make_unique<JumpPointDialogView>(jump, app.language(), app.categories(), &window);
+        dialog->adjustSize();
+    } else if (name == "find") {
         dialog = std::make_unique<FindDialogView>(app.tableCommands().findDialog(), app.language(), program.ui(),
                                                   app.language().helpFileName(), &window);
         dialog->adjustSize();
@@ -144,7 +238,7 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         find->show();
         find->adjustSize();
         target = find.get();
-    } else if (request.screenshotWindow != "main") {
+    } else if (request.screenshotWindow != "main" && !dialog) {
         std::cerr << "Unknown window: " << request.screenshotWindow << "\nTry Tovald --screenshot --list.\n";
         return cli::kUsage;
     }
@@ -166,6 +260,7 @@ const std::vector<std::string>& screenshotWindows()
 {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
+        n.insert(n.end(), {"add-url", "add-jump", "info", "screenshot", "cell-text", "cell-yesno", "cell-category"});
         n.insert(n.end(), designPages().begin(), designPages().end());
         return n;
     }();

@@ -13,12 +13,20 @@
 #include "check/CheckLocationView.h"
 #include "check/CheckSummaryView.h"
 #include "record/RecordingDialogView.h"
+#include "items/CategoryChoiceEditorView.h"
+#include "items/CellEditorPlacement.h"
+#include "items/FreeTextEditorView.h"
+#include "items/HyperlinkDialogView.h"
+#include "items/InfoFileDialogView.h"
+#include "items/JumpPointDialogView.h"
+#include "items/YesNoEditorView.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QScrollArea>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace qv::gui {
@@ -106,6 +114,33 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
         ui.setParentWindow(&view);
         view.exec();
         ui.setParentWindow(parent);
+    });
+    ui.registerView<HyperlinkDialog>([&app](HyperlinkDialog& dialog, QWidget* parent) {
+        HyperlinkDialogView(dialog, app.language(), app.categories(), parent).exec();
+    });
+    ui.registerView<JumpPointDialog>([&app](JumpPointDialog& dialog, QWidget* parent) {
+        JumpPointDialogView(dialog, app.language(), app.categories(), parent).exec();
+    });
+    ui.registerView<InfoFileDialog>([&app](InfoFileDialog& dialog, QWidget* parent) {
+        InfoFileDialogView(dialog, app.language(), parent).exec();
+    });
+    // The cell editors open at the cell they edit; in their other uses
+    // (category rename, folder name) they stay where the toolkit puts them.
+    ui.registerView<FreeTextEditor>([this, &app](FreeTextEditor& editor, QWidget* parent) {
+        FreeTextEditorView view(editor, app.language(), parent);
+        if (editor.mode() == FreeTextEditor::Mode::Cell)
+            placeNearCell(view, m_window ? m_window->tableView() : nullptr);
+        view.exec();
+    });
+    ui.registerView<YesNoEditor>([this, &app](YesNoEditor& editor, QWidget* parent) {
+        YesNoEditorView view(editor, app.language(), parent);
+        placeNearCell(view, m_window ? m_window->tableView() : nullptr);
+        view.exec();
+    });
+    ui.registerView<CategoryChoiceEditor>([this, &app](CategoryChoiceEditor& editor, QWidget* parent) {
+        CategoryChoiceEditorView view(editor, app.language(), parent);
+        placeNearCell(view, m_window ? m_window->tableView() : nullptr);
+        view.exec();
     });
     app.setPicturePreview([this](const std::filesystem::path& picture) { showPicture(picture, QApplication::activeWindow()); });
     m_window = std::make_unique<MainWindow>(app, ui);
