@@ -13,6 +13,9 @@
 #include "check/CheckLocationView.h"
 #include "check/CheckSummaryView.h"
 #include "record/RecordingDialogView.h"
+#include "setup/ProjectDialogView.h"
+#include "setup/ProjectWizardView.h"
+#include "setup/WelcomeScreenView.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -107,6 +110,26 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
         view.exec();
         ui.setParentWindow(parent);
     });
+    // The set-up windows open the editors and add dialogs; their questions belong to them.
+    ui.registerView<ProjectDialog>([&app, &ui](ProjectDialog& dialog, QWidget* parent) {
+        ProjectDialogView view(dialog, app.language(), parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
+    ui.registerView<ProjectWizard>([&app, &ui](ProjectWizard& wizard, QWidget* parent) {
+        ProjectWizardView view(wizard, app.language(), parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
+    ui.registerView<WelcomeScreen>([&app, &ui](WelcomeScreen& screen, QWidget* parent) {
+        const auto pictures = app.frame().startPictures();
+        WelcomeScreenView view(screen, app.frame().language(), {pictures[0], pictures[1], pictures[1], pictures[2]}, parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
     app.setPicturePreview([this](const std::filesystem::path& picture) { showPicture(picture, QApplication::activeWindow()); });
     m_window = std::make_unique<MainWindow>(app, ui);
 }
@@ -129,7 +152,8 @@ void ProgramWindow::start(bool show)
         else
             m_window->show();
     }
-    m_app->firstShow();
+    // Off screen (tests, screenshots) nobody is there to be welcomed.
+    m_app->firstShow(show);
     m_window->retranslate();
 }
 
