@@ -145,7 +145,7 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         const auto pictures = app.frame().startPictures();
         dialog = std::make_unique<WelcomeScreenView>(welcome, app.frame().language(),
                                                      std::vector<std::filesystem::path>{pictures[0], pictures[1],
-                                                                                        pictures[1], pictures[2]},
+                                                                                        pictures[1], wizardPicture(app.baseDir(), pictures[2])},
                                                      &window);
     } else if (const auto step = std::find(wizardPages().begin(), wizardPages().end(), name);
                step != wizardPages().end()) {
@@ -154,6 +154,9 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         const std::string folder = app.session().projectFolder();
         wizard.prepare();
         wizard.setCdName(app.session().cdName());
+        // As the Wizard command opens it: no category or design file chosen yet.
+        app.files().genre_file.clear();
+        app.files().menudesign_file.clear();
         const int target = static_cast<int>(step - wizardPages().begin()) + 1;
         while (static_cast<int>(wizard.page()) < target) {
             switch (wizard.page()) {

@@ -125,7 +125,7 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
     });
     ui.registerView<WelcomeScreen>([&app, &ui](WelcomeScreen& screen, QWidget* parent) {
         const auto pictures = app.frame().startPictures();
-        WelcomeScreenView view(screen, app.frame().language(), {pictures[0], pictures[1], pictures[1], pictures[2]}, parent);
+        WelcomeScreenView view(screen, app.frame().language(), {pictures[0], pictures[1], pictures[1], wizardPicture(app.baseDir(), pictures[2])}, parent);
         ui.setParentWindow(&view);
         view.exec();
         ui.setParentWindow(parent);

@@ -29,6 +29,12 @@ QIcon firstState(const std::filesystem::path& picture)
 
 }  // namespace
 
+std::filesystem::path wizardPicture(const std::filesystem::path& baseDir, const std::filesystem::path& own)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(own, ec) ? own : baseDir / "Files" / "Images" / "0" / "1editp.bmp";
+}
+
 WelcomeScreenView::WelcomeScreenView(WelcomeScreen& screen, const LanguageManager& language,
                                      const std::vector<std::filesystem::path>& pictures, QWidget* parent)
     : ModalView(screen, parent)
@@ -145,7 +151,7 @@ void WelcomeScreenView::refresh()
         m_showAgain->setChecked(m_screen.showAgain());
     }
     applyFontSizes(language, WelcomeScreen::kSection,
-                   {m_choices[0], m_choices[1], m_choices[2], m_choices[3], m_cancel, m_showAgain, m_heading});
+                   {m_choices[0], m_choices[1], m_choices[2], m_choices[3], m_cancel, m_showAgain});
 }
 
 void WelcomeScreenView::closeRequested()

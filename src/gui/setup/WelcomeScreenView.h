@@ -19,6 +19,9 @@ namespace qv::gui {
 
 // The welcome screen: four choices with their pictures and hints, Cancel,
 // the language choice and the "show again" box.
+// The wizard's picture; the edit-project picture where the wizard has none of its own.
+std::filesystem::path wizardPicture(const std::filesystem::path& baseDir, const std::filesystem::path& own);
+
 class WelcomeScreenView final : public ModalView {
     Q_OBJECT
 public:
