@@ -48,17 +48,31 @@ Application::Application(std::filesystem::path baseDir, Ui& ui, ApplicationServi
     , m_freeText(m_table, ui, m_frame.language().current())
     , m_yesNo(m_table, ui)
     , m_categoryChoice(m_table, ui, m_categories)
+    , m_projectDialog(ui, m_frame.language().current(), m_session, m_frame, m_categoryEditor, m_designEditor, m_addFile)
+    , m_wizard(ui, m_frame.language().current(), m_baseDir, m_session, m_frame, m_projectDialog, m_categoryEditor,
+               m_freeText,
+               WizardCommands{[this] { m_addFile.execute(); }, [this] { m_addFolder.execute(); },
+                              [this] { m_hyperlink.addUrlClick(); }, [this] { m_jumpPoint.addJumpClick(); },
+                              [this] { buildClick(); }})
+    , m_welcome(ui, m_frame.language().current(), m_frame, m_session)
 {
+    m_wizard.setListStart(m_baseDir / "projects");
     wireFrame();
     wireCommands();
 }
 
 Application::~Application() = default;
 
-void Application::start()
+void Application::start(bool offerWelcome)
 {
     create();
-    firstShow();
+    firstShow(offerWelcome);
+}
+
+void Application::firstShow(bool offerWelcome)
+{
+    m_offerWelcome = offerWelcome;
+    m_frame.firstShow();
 }
 
 void Application::create()
@@ -100,6 +114,11 @@ void Application::wireFrame()
     m_session.attachFrame(m_frame);
     m_session.hooks().categoryEditor = [this] { m_categoryEditor.execute(); };
     m_session.hooks().designEditor = [this] { m_designEditor.execute(); };
+    m_session.hooks().projectDialog = [this](ProjectDialogMode mode) { return m_projectDialog.execute(mode); };
+    h.showWelcome = [this] {
+        if (m_offerWelcome)
+            m_welcome.execute();
+    };
     m_session.hooks().rowsChanged = [this] {
         // A project opened or set up anew starts the add-file chooser in its folder.
         if (m_frame.projectOpen())
@@ -115,17 +134,10 @@ void Application::wireFrame()
     };
 }
 
-bool Application::commandAvailable(CommandId id)
+bool Application::commandAvailable(CommandId)
 {
-    switch (id) {
-    case CommandId::Wizard:
-        return false;
-    case CommandId::New:
-    case CommandId::EditProject:
-        return false;  // the project dialog comes with the set-up windows
-    default:
-        return true;
-    }
+    // Every command of the table has its window or behaviour now.
+    return true;
 }
 
 void Application::wireCommands()
@@ -149,6 +161,7 @@ void Application::wireCommands()
     m_frame.setHandler(C::AddJump, [this] { m_jumpPoint.addJumpClick(); });
     m_frame.setHandler(C::InfoFile, [this] { m_infoFile.infoFileClick(CompanionKind::InfoText); });
     m_frame.setHandler(C::Screenshot, [this] { m_infoFile.infoFileClick(CompanionKind::Screenshot); });
+    m_frame.setHandler(C::Wizard, [this] { m_wizard.wizardClick(); });
     for (int i = 0; i < kCommandCount; ++i) {
         const auto id = static_cast<CommandId>(i);
         if (!commandAvailable(id))

@@ -28,6 +28,9 @@
 #include "project/ItemTableCommands.h"
 #include "project/ProjectSession.h"
 #include "record/RecordingDialog.h"
+#include "setup/ProjectDialog.h"
+#include "setup/ProjectWizard.h"
+#include "setup/WelcomeScreen.h"
 
 #include <filesystem>
 #include <functional>
@@ -58,11 +61,13 @@ public:
     Application& operator=(const Application&) = delete;
 
     // Start-up as the main window runs it: window settings while it is
-    // created, then language, table, settings and the welcome screen.
-    void start();
+    // created, then language, table, settings and the welcome screen (when
+    // the settings ask for it and offerWelcome is on: a window rendered
+    // off screen has nobody to greet).
+    void start(bool offerWelcome = true);
     // The two halves of start() for a window that shows itself in between.
     void create();
-    void firstShow() { m_frame.firstShow(); }
+    void firstShow(bool offerWelcome = true);
 
     // A command from the menu, a tool button or a key; false when it is disabled.
     bool run(CommandId id) { return m_frame.run(id); }
@@ -105,6 +110,9 @@ public:
     FreeTextEditor& freeTextEditor() { return m_freeText; }
     YesNoEditor& yesNoEditor() { return m_yesNo; }
     CategoryChoiceEditor& categoryChoiceEditor() { return m_categoryChoice; }
+    ProjectDialog& projectDialog() { return m_projectDialog; }
+    ProjectWizard& wizard() { return m_wizard; }
+    WelcomeScreen& welcomeScreen() { return m_welcome; }
 
     // Double click or Space on the cursor cell: the editor the table gives
     // it, or the table's refusal. False when no editor opened.
@@ -177,6 +185,10 @@ private:
     FreeTextEditor m_freeText;
     YesNoEditor m_yesNo;
     CategoryChoiceEditor m_categoryChoice;
+    ProjectDialog m_projectDialog;
+    ProjectWizard m_wizard;
+    WelcomeScreen m_welcome;
+    bool m_offerWelcome = true;
     std::function<void(const std::filesystem::path&)> m_picturePreview;
     ItemTable::TextMeasure m_measure;
     bool m_sizeColumnsOnFirstLoad = false;

@@ -63,6 +63,9 @@ enum class WindowKind {
     YesNoEditor,
     CategoryChoiceEditor,
     InfoFile,
+    ProjectDialog,
+    ProjectWizard,
+    WelcomeScreen,
 };
 
 // How a showing ended: a command closed it with OK or Cancel, or the person

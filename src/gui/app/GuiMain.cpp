@@ -18,6 +18,10 @@
 #include "items/InfoFileDialogView.h"
 #include "items/JumpPointDialogView.h"
 #include "items/YesNoEditorView.h"
+#include "setup/ProjectDialogView.h"
+#include "setup/ProjectWizardView.h"
+#include "setup/WelcomeScreenView.h"
+#include "util/Fs.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -130,6 +134,13 @@ std::optional<int> commandWindowShot(const std::string& name, const std::filesys
     return std::nullopt;
 }
 
+// The wizard's six steps, each a window of its own for screenshots.
+const std::vector<std::string>& wizardPages()
+{
+    static const std::vector<std::string> pages = {"wizard-1", "wizard-2", "wizard-3", "wizard-4", "wizard-5", "wizard-6"};
+    return pages;
+}
+
 bool displayPresent()
 {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
@@ -215,7 +226,45 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         recording.setProject(app.session().projectFolder(), app.session().cdName());
         recording.prepare();
         dialog = std::make_unique<RecordingDialogView>(recording, app.language(), &window);
-}
+    } else if (name == "project") {
+        // A new project as it looks once its folder is chosen.
+        ProjectDialog& project = app.projectDialog();
+        const std::string folder = app.session().projectFolder();
+        project.prepareFor(ProjectDialogMode::New);
+        project.setProjectFolder(pathFromText(folder));
+        dialog = std::make_unique<ProjectDialogView>(project, app.language(), &window);
+    } else if (name == "welcome") {
+        WelcomeScreen& welcome = app.welcomeScreen();
+        welcome.prepare();
+        const auto pictures = app.frame().startPictures();
+        dialog = std::make_unique<WelcomeScreenView>(welcome, app.frame().language(),
+                                                     std::vector<std::filesystem::path>{pictures[0], pictures[1],
+                                                                                        pictures[1], wizardPicture(app.baseDir(), pictures[2])},
+                                                     &window);
+    } else if (const auto step = std::find(wizardPages().begin(), wizardPages().end(), name);
+               step != wizardPages().end()) {
+        // The demo project's folder, the shipped categories and design, as a person walks there.
+        ProjectWizard& wizard = app.wizard();
+        const std::string folder = app.session().projectFolder();
+        wizard.prepare();
+        wizard.setCdName(app.session().cdName());
+        // As the Wizard command opens it: no category or design file chosen yet.
+        app.files().genre_file.clear();
+        app.files().menudesign_file.clear();
+        const int wanted = static_cast<int>(step - wizardPages().begin()) + 1;
+        while (static_cast<int>(wizard.page()) < wanted) {
+            switch (wizard.page()) {
+            case ProjectWizard::Page::Folder: wizard.chooseFolder(pathFromText(folder)); break;
+            case ProjectWizard::Page::Categories: wizard.defaultCategoriesClick(); break;
+            case ProjectWizard::Page::Design: wizard.defaultDesignClick(); break;
+            default: break;
+            }
+            wizard.nextClick();
+        }
+        auto view = std::make_unique<ProjectWizardView>(wizard, app.language(), &window);
+        view->refresh();
+        dialog = std::move(view);
+    }
 
     std::unique_ptr<FindDialogView> find;
     std::unique_ptr<DesignEditorView> design;
@@ -262,6 +311,9 @@ const std::vector<std::string>& screenshotWindows()
         std::vector<std::string> n = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
         n.insert(n.end(), {"add-url", "add-jump", "info", "screenshot", "cell-text", "cell-yesno", "cell-category"});
         n.insert(n.end(), designPages().begin(), designPages().end());
+        n.push_back("project");
+        n.insert(n.end(), wizardPages().begin(), wizardPages().end());
+        n.push_back("welcome");
         return n;
     }();
     return names;

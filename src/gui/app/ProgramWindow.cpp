@@ -20,6 +20,9 @@
 #include "items/InfoFileDialogView.h"
 #include "items/JumpPointDialogView.h"
 #include "items/YesNoEditorView.h"
+#include "setup/ProjectDialogView.h"
+#include "setup/ProjectWizardView.h"
+#include "setup/WelcomeScreenView.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -142,6 +145,26 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
         placeNearCell(view, m_window ? m_window->tableView() : nullptr);
         view.exec();
     });
+    // The set-up windows open the editors and add dialogs; their questions belong to them.
+    ui.registerView<ProjectDialog>([&app, &ui](ProjectDialog& dialog, QWidget* parent) {
+        ProjectDialogView view(dialog, app.language(), parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
+    ui.registerView<ProjectWizard>([&app, &ui](ProjectWizard& wizard, QWidget* parent) {
+        ProjectWizardView view(wizard, app.language(), parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
+    ui.registerView<WelcomeScreen>([&app, &ui](WelcomeScreen& screen, QWidget* parent) {
+        const auto pictures = app.frame().startPictures();
+        WelcomeScreenView view(screen, app.frame().language(), {pictures[0], pictures[1], pictures[1], wizardPicture(app.baseDir(), pictures[2])}, parent);
+        ui.setParentWindow(&view);
+        view.exec();
+        ui.setParentWindow(parent);
+    });
     app.setPicturePreview([this](const std::filesystem::path& picture) { showPicture(picture, QApplication::activeWindow()); });
     m_window = std::make_unique<MainWindow>(app, ui);
 }
@@ -164,7 +187,8 @@ void ProgramWindow::start(bool show)
         else
             m_window->show();
     }
-    m_app->firstShow();
+    // Off screen (tests, screenshots) nobody is there to be welcomed.
+    m_app->firstShow(show);
     m_window->retranslate();
 }
 

@@ -68,6 +68,8 @@ struct AppFixture {
         items[2] = {"Beta gone", "gone.txt", "\\", "", "1", "1", "lost", "Documents", "no", folder.string() + "/", "", "no"};
         writeProjectFile(project, header, items, categories, YesNoWords{});
         app = std::make_unique<Application>(base, ui, ApplicationServices{&fonts, &registrar, nullptr});
+        // Without a settings file the welcome screen greets the start; the person closes it.
+        ui.on<WelcomeScreen>([](WelcomeScreen& welcome) { welcome.cancelClick(); });
     }
 };
 
@@ -278,6 +280,7 @@ TEST(Application, DesignEditorCustomColoursAreKeptByTheSettingsFile)
     FolderFontCatalogue fonts{keep.path() / "nofonts"};
     NoFonts registrar;
     Application again(base, ui, ApplicationServices{&fonts, &registrar, nullptr});
+    ui.on<WelcomeScreen>([](WelcomeScreen& welcome) { welcome.cancelClick(); });
     again.start();
     EXPECT_EQ(again.designEditor().customColours()[1], 0x123456u);
 }

@@ -58,6 +58,8 @@ struct OpenProject {
         items[0] = {"Tool", "tool.exe", "\\Tools\\", "", "1", "1", "a tool", "Tools", "yes",
                     (folder / "Tools" / "tool.exe").string(), "", "yes"};
         writeProjectFile(project, header, items, CategoryFile::readCaptions(base / "Files" / "Standard.qvc"), YesNoWords{});
+        // A person who turned the welcome screen off: the start shows no window.
+        test::writeFile(base / "quenvar.dat", "[settings]\r\nshow_welcome=FALSE\r\n");
         app = std::make_unique<Application>(base, ui, ApplicationServices{&fonts, &registrar, nullptr});
         ui.on<AddItemTip>([this](AddItemTip& tip) {
             ++tips;

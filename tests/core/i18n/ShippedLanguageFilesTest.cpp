@@ -60,6 +60,12 @@ std::vector<Key> requiredKeys()
         {"CreateInfo", "E1-E14"},
         {"MD", "E1-E101"},
         {"L_MD", "L1-L101"},
+        {"NewProj", "E1-E10"},
+        {"L_NewProj", "L1-L10"},
+        {"Wizard", "E1-E59"},
+        {"L_Wizard", "L1-L45"},
+        {"Start", "E1-E9,E20-E23"},
+        {"L_Start", "L1-L7"},
     };
     std::vector<Key> keys;
     for (const auto& [section, ranges] : sections)
@@ -175,6 +181,13 @@ TEST_P(ShippedLanguageFile, FolderCreatedMessageKeepsItsSeparator)
     const std::string m10 = Language::load(assetsDir(), GetParam()).message("M10");
     ASSERT_GE(m10.size(), 3u);
     EXPECT_EQ(m10.substr(m10.size() - 3), ":\xC2\xA0");
+}
+
+// The wizard's question before deleting a folder names the folder.
+TEST_P(ShippedLanguageFile, DeleteFolderQuestionNamesTheFolder)
+{
+    const std::string question = Language::load(assetsDir(), GetParam()).windowText("Wizard", "E59");
+    EXPECT_NE(question.find("%s"), std::string::npos) << question;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, ShippedLanguageFile, ::testing::Values(1, 2, 3, 4));

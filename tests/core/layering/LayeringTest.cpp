@@ -34,9 +34,12 @@ const std::map<std::string, std::set<std::string>, std::less<>> kAllowed{
     {"build", {"util", "profile", "ui", "i18n", "categories", "design", "project"}},
     // The add dialogs write rows and take the item type of a chosen file.
     {"items", {"util", "profile", "ui", "i18n", "categories", "project", "build"}},
+    // The set-up windows drive the project dialog's editors and the add dialogs.
+    {"setup", {"util", "profile", "ui", "i18n", "app", "categories", "design", "project", "items"}},
     // The top: owns every window class and wires the commands.
     {"application",
-     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build", "items"}},
+     {"util", "profile", "ui", "i18n", "app", "categories", "design", "record", "project", "export", "check", "build", "items",
+      "setup"}},
 };
 
 fs::path coreSources()
