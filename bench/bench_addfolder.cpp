@@ -2,11 +2,11 @@
 // a temporary folder) searched with subfolders and added as items in one
 // OK, next to a plain recursive directory walk that lists every file's name
 // and size. The dialog's work should stay within twice the walk. Not a test.
+#include "categories/CategoryList.h"
 #include "i18n/Language.h"
 #include "items/AddFolderDialog.h"
-#include "items/AddItemTip.h"
 #include "items/FolderItemNaming.h"
-#include "items/ItemEntryHost.h"
+#include "items/ItemEntryContext.h"
 #include "project/ItemTable.h"
 #include "ui/Ui.h"
 #include "util/Fs.h"
@@ -50,21 +50,6 @@ protected:
     void workBegun(std::string_view, std::int64_t, Stopping) override {}
     bool workProgress(std::int64_t, std::int64_t) override { return true; }
     void workEnded() override {}
-};
-
-class BenchHost final : public ItemEntryHost {
-public:
-    explicit BenchHost(std::string folder)
-        : m_folder(std::move(folder))
-    {
-    }
-    bool projectOpen() const override { return true; }
-    std::string projectFolder() const override { return m_folder; }
-    std::vector<std::string> categoryCaptions() const override { return {"Programs", "Documents"}; }
-    fs::path helpFile() const override { return {}; }
-
-private:
-    std::string m_folder;
 };
 
 template <typename Work>
@@ -119,11 +104,12 @@ int main()
         SilentUi ui;
         Language language;
         ItemTable table;
-        BenchHost host(folderText(root));
-        bool tipFlag = false;
-        AddItemTip tip(ui, language, tipFlag);
+        CategoryList categories;
+        const std::string folder = folderText(root);
         FolderItemNaming naming(ui);
-        AddFolderDialog dialog(ui, language, table, host, tip, naming);
+        AddFolderDialog dialog(
+            ItemEntryContext{table, ui, language, categories, [] { return true; }, [&] { return folder; }, {}, {}},
+            naming);
         dialogMs = std::min(dialogMs, timedMs([&] {
             dialog.prepare();
             dialog.setIncludeSubfolders(true);

@@ -9,7 +9,6 @@
 #include "categories/CategoryList.h"
 #include "items/AddFileDialog.h"
 #include "items/AddFolderDialog.h"
-#include "items/AddItemTip.h"
 #include "items/FolderItemNaming.h"
 #include "items/ItemRules.h"
 #include "project/FieldCapacity.h"
@@ -34,14 +33,11 @@ const std::vector<AddKind>& addKinds()
     return kinds;
 }
 
-std::string CliEntryHost::projectFolder() const
+ItemEntryContext entryContextOf(CliContext& ctx, CliProject& project)
 {
-    return m_session.projectFolder();
-}
-
-std::vector<std::string> CliEntryHost::categoryCaptions() const
-{
-    return m_session.categories().captions();
+    ProjectSession& s = project.session();
+    return ItemEntryContext{s.table(), ctx.ui, ctx.language, s.categories(), [] { return true; },
+                            [&s] { return s.projectFolder(); }, {}, {}};
 }
 
 std::optional<bool> yesNoOption(CliContext& ctx, const CommandArgs& args, std::string_view option, bool fallback)
@@ -155,11 +151,7 @@ int addFile(CliContext& ctx, CliProject& project, const std::string& path, const
         ctx.err << "The file " << path << " does not exist.\n";
         return kFailed;
     }
-    ProjectSession& s = project.session();
-    CliEntryHost host(s);
-    bool tipFlag = false;
-    AddItemTip tip(ctx.ui, ctx.language, tipFlag);
-    AddFileDialog dialog(ctx.ui, ctx.language, s.table(), host, tip);
+    AddFileDialog dialog(entryContextOf(ctx, project));
     using In = AddFileDialog::Input;
     dialog.prepare();
     dialog.fileChosen(file);
@@ -187,12 +179,8 @@ int addFolder(CliContext& ctx, CliProject& project, const std::string& path, con
         ctx.err << "The folder " << path << " does not exist.\n";
         return kFailed;
     }
-    ProjectSession& s = project.session();
-    CliEntryHost host(s);
-    bool tipFlag = false;
-    AddItemTip tip(ctx.ui, ctx.language, tipFlag);
     FolderItemNaming naming(ctx.ui);
-    AddFolderDialog dialog(ctx.ui, ctx.language, s.table(), host, tip, naming);
+    AddFolderDialog dialog(entryContextOf(ctx, project), naming);
     using In = AddFolderDialog::Input;
     dialog.prepare();
     dialog.setIncludeSubfolders(args.has("--subfolders"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CliContext.h"
-#include "items/ItemEntryHost.h"
+#include "items/ItemEntryContext.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +11,6 @@
 
 namespace qv {
 class FieldCapacity;
-class ProjectSession;
 }
 
 namespace qv::cli {
@@ -43,21 +42,8 @@ int addFolder(CliContext& ctx, CliProject& project, const std::string& path, con
 int addLink(CliContext& ctx, CliProject& project, const std::string& url, const CommandArgs& args, AddedRows& added);
 int addJump(CliContext& ctx, CliProject& project, const std::string& path, const CommandArgs& args, AddedRows& added);
 
-// The open project as the add dialogs see it from the command line.
-class CliEntryHost final : public ItemEntryHost {
-public:
-    explicit CliEntryHost(const ProjectSession& session)
-        : m_session(session)
-    {
-    }
-    bool projectOpen() const override { return true; }
-    std::string projectFolder() const override;
-    std::vector<std::string> categoryCaptions() const override;
-    std::filesystem::path helpFile() const override { return {}; }
-
-private:
-    const ProjectSession& m_session;
-};
+// The open project as the add dialogs see it from the command line: no tip, no help.
+ItemEntryContext entryContextOf(CliContext& ctx, CliProject& project);
 
 // Helpers the kinds share. Each prints what is wrong and gives nullopt (or false).
 // --copy / --execute: "yes" or "no"; fallback when not given.

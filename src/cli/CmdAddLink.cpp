@@ -19,13 +19,6 @@ namespace qv::cli {
 
 namespace {
 
-ItemEntryContext contextOf(CliContext& ctx, CliProject& project)
-{
-    ProjectSession& s = project.session();
-    return ItemEntryContext{s.table(), ctx.ui, ctx.language, s.categories(), [] { return true; },
-                            [&s] { return s.projectFolder(); }, {}, {}};
-}
-
 std::string messageText(CliContext& ctx, const std::string& key)
 {
     const std::string text = ctx.language.message(key);
@@ -55,7 +48,7 @@ int finish(CliContext& ctx, Dialog& dialog, AddedRows& added)
 
 int addLink(CliContext& ctx, CliProject& project, const std::string& url, const CommandArgs& args, AddedRows& added)
 {
-    HyperlinkDialog dialog(contextOf(ctx, project));
+    HyperlinkDialog dialog(entryContextOf(ctx, project));
     dialog.prepare();
     auto& f = dialog.fields();
     const auto address = splitHomepage(url);
@@ -81,7 +74,7 @@ int addJump(CliContext& ctx, CliProject& project, const std::string& path, const
         ctx.err << "The folder " << path << " does not exist.\n";
         return kFailed;
     }
-    JumpPointDialog dialog(contextOf(ctx, project));
+    JumpPointDialog dialog(entryContextOf(ctx, project));
     dialog.prepare();
     dialog.folderChosen(pathText(folder));
     auto& f = dialog.fields();

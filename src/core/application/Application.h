@@ -17,7 +17,6 @@
 #include "items/AddFolderDialog.h"
 #include "items/AddItemTip.h"
 #include "items/FolderItemNaming.h"
-#include "items/ItemEntryHost.h"
 #include "items/CategoryChoiceEditor.h"
 #include "items/FreeTextEditor.h"
 #include "items/HyperlinkDialog.h"
@@ -53,7 +52,7 @@ struct ApplicationServices {
 // the frame (language, settings, title, commands) and every window class,
 // with every command of the command table wired to its handler. The GUI,
 // the command line and the tests all build on this one object.
-class Application final : private DesignEditorHost, private ItemEntryHost {
+class Application final : private DesignEditorHost {
 public:
     Application(std::filesystem::path baseDir, Ui& ui, ApplicationServices services = {});
     ~Application() override;
@@ -147,12 +146,6 @@ private:
     void setProjectModified() override { m_session.setModified(true); }
     void showPicturePreview(const std::filesystem::path& picture) override;
     void showAbout() override { m_frame.run(CommandId::Info); }
-
-    // ItemEntryHost
-    bool projectOpen() const override { return m_frame.projectOpen(); }
-    std::string projectFolder() const override { return m_session.projectFolder(); }
-    std::vector<std::string> categoryCaptions() const override { return m_categories.captions(); }
-    std::filesystem::path helpFile() const override { return m_frame.language().helpFile(); }
 
     std::filesystem::path m_baseDir;
     Ui& m_ui;

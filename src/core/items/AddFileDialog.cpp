@@ -1,9 +1,8 @@
 #include "items/AddFileDialog.h"
 
 #include "build/ItemType.h"
+#include "categories/CategoryList.h"
 #include "i18n/Language.h"
-#include "items/AddItemTip.h"
-#include "items/ItemEntryHost.h"
 #include "items/ItemRows.h"
 #include "items/ItemRules.h"
 #include "project/ItemFields.h"
@@ -19,13 +18,8 @@ constexpr std::string_view kNotAvailable = "n/a";
 
 }  // namespace
 
-AddFileDialog::AddFileDialog(Ui& ui, const Language& language, ItemTable& table, ItemEntryHost& host,
-                             AddItemTip& tip)
-    : m_ui(ui)
-    , m_language(language)
-    , m_table(table)
-    , m_host(host)
-    , m_tip(tip)
+AddFileDialog::AddFileDialog(ItemEntryContext context)
+    : m_context(std::move(context))
 {
 }
 
@@ -66,7 +60,7 @@ const std::vector<std::pair<std::string, std::string>>& AddFileDialog::chooserFi
 FileDialogSpec AddFileDialog::chooserSpec() const
 {
     FileDialogSpec spec;
-    spec.title = title(m_language);
+    spec.title = title(m_context.language);
     spec.filters = chooserFilters();
     spec.initialDir = m_startFolder;
     spec.mustExist = true;
@@ -75,12 +69,12 @@ FileDialogSpec AddFileDialog::chooserSpec() const
 
 void AddFileDialog::execute()
 {
-    m_ui.playClick();
-    if (!m_host.projectOpen()) {
-        m_ui.messageBox({"M1", m_language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
+    m_context.ui.playClick();
+    if (!m_context.isProjectOpen()) {
+        m_context.ui.messageBox({"M1", m_context.language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
         return;
     }
-    exec(m_ui);
+    exec(m_context.ui);
 }
 
 void AddFileDialog::onPrepare()
@@ -99,15 +93,15 @@ void AddFileDialog::onPrepare()
     m_scheme = 0;
     // The list may have changed since the last showing (the category editor);
     // a choice that still exists stays.
-    m_categories = m_host.categoryCaptions();
+    m_categories = m_context.categories.captions();
     if (m_categoryIndex < 0 || m_categoryIndex >= static_cast<int>(m_categories.size()))
         m_categoryIndex = m_categories.empty() ? -1 : 0;
 }
 
 void AddFileDialog::selectFileClick()
 {
-    m_ui.playClick();
-    const auto file = m_ui.openFile(chooserSpec());
+    m_context.ui.playClick();
+    const auto file = m_context.ui.openFile(chooserSpec());
     if (file)
         fileChosen(*file);
 }
@@ -126,7 +120,7 @@ void AddFileDialog::fileChosen(const std::filesystem::path& file)
     m_address = kNotAvailable;
     m_copy = true;
     // Types 2 (nothing known) and 12 (a jump point) are nothing the menu can run.
-    const int type = itemType(pathText(file), m_table.jumpWords());
+    const int type = itemType(pathText(file), m_context.table.jumpWords());
     m_execute = type != 2 && type != 12;
     m_focusName = true;
 }
@@ -138,21 +132,21 @@ void AddFileDialog::sizeFillInClick()
 
 void AddFileDialog::addClick()
 {
-    m_ui.playClick();
-    if (!m_host.projectOpen()) {
-        m_ui.messageBox({"M1", m_language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
+    m_context.ui.playClick();
+    if (!m_context.isProjectOpen()) {
+        m_context.ui.messageBox({"M1", m_context.language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
         finish();
         return;
     }
     if (m_name.empty()) {
-        m_ui.messageBox({"M4", m_language.message("M4")}, MsgKind::Information, MsgButtons::Ok);
+        m_context.ui.messageBox({"M4", m_context.language.message("M4")}, MsgKind::Information, MsgButtons::Ok);
         m_focusName = true;
         finish();
         return;
     }
-    m_tip.showIfWanted();
+    m_context.tip();
 
-    const std::string projectFolder = m_host.projectFolder();
+    const std::string projectFolder = m_context.folder();
     ItemFieldTexts item;
     fieldOf(item, FieldName) = m_name;
     fieldOf(item, FieldFileName) = m_fileName;
@@ -163,47 +157,45 @@ void AddFileDialog::addClick()
     fieldOf(item, FieldDescription) = m_description;
     if (m_categoryIndex >= 0 && m_categoryIndex < static_cast<int>(m_categories.size()))
         fieldOf(item, FieldCategory) = m_categories[static_cast<std::size_t>(m_categoryIndex)];
-    fieldOf(item, FieldCopy) = m_copy ? m_table.yesWord() : m_table.noWord();
+    fieldOf(item, FieldCopy) = m_copy ? m_context.table.yesWord() : m_context.table.noWord();
     // Only the file of this showing: a path kept from an earlier one would
     // point the item at another file than its name says.
     fieldOf(item, FieldSourceLocation) = pathText(m_chosen);
     fieldOf(item, FieldHomepage) = homepageOf(kHomepageSchemes[static_cast<std::size_t>(m_scheme)], m_address);
-    fieldOf(item, FieldExecute) = m_execute ? m_table.yesWord() : m_table.noWord();
+    fieldOf(item, FieldExecute) = m_execute ? m_context.table.yesWord() : m_context.table.noWord();
 
-    const int row = rowsForNewItems(m_table, 1);
-    writeItemRow(m_table, row, item);
+    const int row = rowsForNewItems(m_context.table, 1);
+    writeItemRow(m_context.table, row, item);
     m_added = {row, 1};
-    m_table.setModified(true);
+    m_context.table.setModified(true);
     if (!m_chosen.empty())
         m_startFolder = m_chosen.parent_path();
 
     close(ModalResult::Ok);
-    m_table.setCursor(m_table.rowCount() - 1, 1);
+    m_context.table.setCursor(m_context.table.rowCount() - 1, 1);
     // Compared without case here, so a folder typed in another case than the
     // project folder isn't reported; nothing was chosen, nothing lies outside.
     if (!m_filePath.empty() &&
         asciiUpper(std::string_view(m_filePath).substr(0, projectFolder.size())) != asciiUpper(projectFolder))
-        m_ui.messageBox({"M3", m_language.message("M3")}, MsgKind::Warning, MsgButtons::Ok);
+        m_context.ui.messageBox({"M3", m_context.language.message("M3")}, MsgKind::Warning, MsgButtons::Ok);
     finish();
 }
 
 void AddFileDialog::finish()
 {
-    m_table.refreshCategoryColouring();
+    m_context.table.refreshCategoryColouring();
 }
 
 void AddFileDialog::cancelClick()
 {
-    m_ui.playClick();
+    m_context.ui.playClick();
     close(ModalResult::Cancel);
 }
 
 void AddFileDialog::helpClick()
 {
-    m_ui.playClick();
-    const auto file = m_host.helpFile();
-    if (!file.empty())
-        m_ui.showHelp(file, kHelpTopic);
+    m_context.ui.playClick();
+    m_context.help(kHelpTopic);
 }
 
 const std::string& AddFileDialog::input(Input which) const

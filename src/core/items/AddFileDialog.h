@@ -1,5 +1,6 @@
 #pragma once
 
+#include "items/ItemEntryContext.h"
 #include "project/FieldCapacity.h"
 #include "ui/Ui.h"
 
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace qv {
-
-class AddItemTip;
-class ItemEntryHost;
-class ItemTable;
-class Language;
 
 // The add-file dialog: one file on disk becomes one item row. Select File
 // proposes the item's fields from the file, the person completes them, OK
@@ -37,7 +33,7 @@ public:
     // The fields a person types; each stops at what its item field holds.
     enum class Input { Name, Serial, CdSize, HdSize, Description, Address };
 
-    AddFileDialog(Ui& ui, const Language& language, ItemTable& table, ItemEntryHost& host, AddItemTip& tip);
+    explicit AddFileDialog(ItemEntryContext context);
 
     // The main window's Add File: M1 without a project, else the dialog is
     // prepared and shown modally.
@@ -101,11 +97,7 @@ private:
     std::string& field(Input which);
     void finish();
 
-    Ui& m_ui;
-    const Language& m_language;
-    ItemTable& m_table;
-    ItemEntryHost& m_host;
-    AddItemTip& m_tip;
+    ItemEntryContext m_context;
 
     std::string m_name;
     std::string m_fileName;

@@ -1,9 +1,8 @@
 #include "items/AddFolderDialog.h"
 
+#include "categories/CategoryList.h"
 #include "i18n/Language.h"
-#include "items/AddItemTip.h"
 #include "items/FolderItemNaming.h"
-#include "items/ItemEntryHost.h"
 #include "items/ItemRows.h"
 #include "items/ItemRules.h"
 #include "project/ItemFields.h"
@@ -26,13 +25,8 @@ constexpr std::size_t kReportEvery = 256;
 
 }  // namespace
 
-AddFolderDialog::AddFolderDialog(Ui& ui, const Language& language, ItemTable& table, ItemEntryHost& host,
-                                 AddItemTip& tip, FolderItemNaming& naming)
-    : m_ui(ui)
-    , m_language(language)
-    , m_table(table)
-    , m_host(host)
-    , m_tip(tip)
+AddFolderDialog::AddFolderDialog(ItemEntryContext context, FolderItemNaming& naming)
+    : m_context(std::move(context))
     , m_askName(naming)
 {
 }
@@ -49,17 +43,17 @@ std::string AddFolderDialog::title(const Language& language)
 
 std::string AddFolderDialog::note() const
 {
-    return m_listVisible ? std::string() : m_language.text("T53");
+    return m_listVisible ? std::string() : m_context.language.text("T53");
 }
 
 void AddFolderDialog::execute()
 {
-    m_ui.playClick();
-    if (!m_host.projectOpen()) {
-        m_ui.messageBox({"M1", m_language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
+    m_context.ui.playClick();
+    if (!m_context.isProjectOpen()) {
+        m_context.ui.messageBox({"M1", m_context.language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
         return;
     }
-    exec(m_ui);
+    exec(m_context.ui);
 }
 
 void AddFolderDialog::onPrepare()
@@ -76,19 +70,19 @@ void AddFolderDialog::onPrepare()
     m_copy = true;
     m_execute = true;
     m_scheme = 0;
-    m_categories = m_host.categoryCaptions();
+    m_categories = m_context.categories.captions();
     if (m_categoryIndex < 0 || m_categoryIndex >= static_cast<int>(m_categories.size()))
         m_categoryIndex = m_categories.empty() ? -1 : 0;
 }
 
 void AddFolderDialog::selectFileClick()
 {
-    m_ui.playClick();
+    m_context.ui.playClick();
     // A drive root keeps its separator; any other folder is offered without it.
-    std::string start = m_host.projectFolder();
+    std::string start = m_context.folder();
     if (start.size() > 3 && (start.back() == '/' || start.back() == '\\'))
         start.pop_back();
-    const auto folder = m_ui.browseFolder(title(m_language), pathFromText(start));
+    const auto folder = m_context.ui.browseFolder(title(m_context.language), pathFromText(start));
     if (folder)
         searchFolder(*folder);
 }
@@ -101,7 +95,7 @@ bool AddFolderDialog::searchFolder(const std::filesystem::path& folder)
     m_selected.clear();
     bool complete = false;
     {
-        auto work = m_ui.beginWork(kWork, 0, Stopping::Offered);
+        auto work = m_context.ui.beginWork(kWork, 0, Stopping::Offered);
         complete = walk(withFinalSeparator(m_filePath), work);
     }
     // A list cut short by a stop would look like the whole folder.
@@ -174,16 +168,16 @@ std::vector<std::string> AddFolderDialog::namesOfSelected()
 
 void AddFolderDialog::addClick()
 {
-    m_ui.playClick();
-    if (!m_host.projectOpen()) {
-        m_ui.messageBox({"M1", m_language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
-        m_table.refreshCategoryColouring();
+    m_context.ui.playClick();
+    if (!m_context.isProjectOpen()) {
+        m_context.ui.messageBox({"M1", m_context.language.message("M1")}, MsgKind::Information, MsgButtons::Ok);
+        m_context.table.refreshCategoryColouring();
         return;
     }
     const std::size_t count = selectedCount();
     if (count == 0) {
-        m_ui.messageBox({"M2", m_language.message("M2")}, MsgKind::Information, MsgButtons::Ok);
-        m_table.refreshCategoryColouring();
+        m_context.ui.messageBox({"M2", m_context.language.message("M2")}, MsgKind::Information, MsgButtons::Ok);
+        m_context.table.refreshCategoryColouring();
         return;
     }
     const std::vector<std::string> names = namesOfSelected();
@@ -193,7 +187,7 @@ void AddFolderDialog::addClick()
     std::vector<std::int64_t> sizes;
     sizes.reserve(count);
     {
-        auto work = m_ui.beginWork(kWork, static_cast<std::int64_t>(count), Stopping::Offered);
+        auto work = m_context.ui.beginWork(kWork, static_cast<std::int64_t>(count), Stopping::Offered);
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             if (!m_selected[i])
                 continue;
@@ -205,20 +199,20 @@ void AddFolderDialog::addClick()
             return;
     }
 
-    const std::string projectFolder = m_host.projectFolder();
+    const std::string projectFolder = m_context.folder();
     ItemFieldTexts item;
     fieldOf(item, FieldSerial) = m_serial;
     fieldOf(item, FieldHdSize) = kNotAvailable;
     fieldOf(item, FieldDescription) = m_description;
     if (m_categoryIndex >= 0 && m_categoryIndex < static_cast<int>(m_categories.size()))
         fieldOf(item, FieldCategory) = m_categories[static_cast<std::size_t>(m_categoryIndex)];
-    fieldOf(item, FieldCopy) = m_copy ? m_table.yesWord() : m_table.noWord();
+    fieldOf(item, FieldCopy) = m_copy ? m_context.table.yesWord() : m_context.table.noWord();
     fieldOf(item, FieldHomepage) = homepageOf(kHomepageSchemes[static_cast<std::size_t>(m_scheme)], m_address);
-    fieldOf(item, FieldExecute) = m_execute ? m_table.yesWord() : m_table.noWord();
+    fieldOf(item, FieldExecute) = m_execute ? m_context.table.yesWord() : m_context.table.noWord();
     {
         // One reset for a view however many files there are.
-        const ItemTable::Batch batch(m_table);
-        const int first = rowsForNewItems(m_table, static_cast<int>(count));
+        const ItemTable::Batch batch(m_context.table);
+        const int first = rowsForNewItems(m_context.table, static_cast<int>(count));
         int row = first;
         std::size_t n = 0;
         const std::string* lastFolder = nullptr;
@@ -235,34 +229,32 @@ void AddFolderDialog::addClick()
             fieldOf(item, FieldFileName) = e.name;
             fieldOf(item, FieldCdSize) = sizeText(sizes[n]);
             fieldOf(item, FieldSourceLocation) = e.folder + e.name;
-            writeItemRow(m_table, row, item);
+            writeItemRow(m_context.table, row, item);
             ++row;
             ++n;
         }
         m_added = {first, static_cast<int>(count)};
     }
-    m_table.setModified(true);
+    m_context.table.setModified(true);
     close(ModalResult::Ok);
-    m_table.setCursor(m_table.rowCount() - 1, 1);
+    m_context.table.setCursor(m_context.table.rowCount() - 1, 1);
     // Compared with case here, unlike the add-file dialog.
     if (m_filePath.compare(0, projectFolder.size(), projectFolder) != 0)
-        m_ui.messageBox({"M3", m_language.message("M3")}, MsgKind::Warning, MsgButtons::Ok);
-    m_tip.showIfWanted();
-    m_table.refreshCategoryColouring();
+        m_context.ui.messageBox({"M3", m_context.language.message("M3")}, MsgKind::Warning, MsgButtons::Ok);
+    m_context.tip();
+    m_context.table.refreshCategoryColouring();
 }
 
 void AddFolderDialog::cancelClick()
 {
-    m_ui.playClick();
+    m_context.ui.playClick();
     close(ModalResult::Cancel);
 }
 
 void AddFolderDialog::helpClick()
 {
-    m_ui.playClick();
-    const auto file = m_host.helpFile();
-    if (!file.empty())
-        m_ui.showHelp(file, kHelpTopic);
+    m_context.ui.playClick();
+    m_context.help(kHelpTopic);
 }
 
 const std::string& AddFolderDialog::input(Input which) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "items/ItemEntryContext.h"
 #include "project/FieldCapacity.h"
 #include "ui/Ui.h"
 
@@ -10,11 +11,7 @@
 
 namespace qv {
 
-class AddItemTip;
 class FolderItemNaming;
-class ItemEntryHost;
-class ItemTable;
-class Language;
 
 // The add-folder dialog: the files of a folder (and, on request, of every
 // folder below it) are listed, and OK turns each selected one into an item
@@ -47,8 +44,7 @@ public:
         std::string name;
     };
 
-    AddFolderDialog(Ui& ui, const Language& language, ItemTable& table, ItemEntryHost& host, AddItemTip& tip,
-                    FolderItemNaming& naming);
+    AddFolderDialog(ItemEntryContext context, FolderItemNaming& naming);
 
     // The main window's Add Folder: M1 without a project, else prepared and shown modally.
     void execute();
@@ -105,11 +101,7 @@ private:
     bool walk(const std::string& folder, ProgressScope& work);
     std::vector<std::string> namesOfSelected();
 
-    Ui& m_ui;
-    const Language& m_language;
-    ItemTable& m_table;
-    ItemEntryHost& m_host;
-    AddItemTip& m_tip;
+    ItemEntryContext m_context;
     FolderItemNaming& m_askName;
 
     bool m_subfolders = false;

@@ -1,7 +1,6 @@
 #include "items/FolderItemNaming.h"
 
 #include "i18n/Language.h"
-#include "project/FieldCapacity.h"
 #include "project/ItemFields.h"
 
 namespace qv {
@@ -31,9 +30,14 @@ std::string FolderItemNaming::ask(const std::string& fileName, const std::string
     return m_name;
 }
 
+FieldCapacity FolderItemNaming::capacity()
+{
+    return FieldCapacity::ofItem(FieldName);
+}
+
 void FolderItemNaming::setName(std::string_view text)
 {
-    m_name = std::string(FieldCapacity::ofItem(FieldName).kept(text));
+    m_name = std::string(capacity().kept(text));
 }
 
 void FolderItemNaming::okClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/FieldCapacity.h"
 #include "ui/Ui.h"
 
 #include <string>
@@ -31,6 +32,7 @@ public:
     const std::string& name() const { return m_name; }
     // The edit takes any text the Name field holds.
     void setName(std::string_view text);
+    static FieldCapacity capacity();
 
     // OK, and the Enter key released in the edit: the edit's text, even empty.
     void okClick();

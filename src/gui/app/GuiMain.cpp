@@ -21,6 +21,9 @@
 #include "setup/ProjectDialogView.h"
 #include "setup/ProjectWizardView.h"
 #include "setup/WelcomeScreenView.h"
+#include "items/AddFileView.h"
+#include "items/AddFolderView.h"
+#include "items/AddItemTipView.h"
 #include "util/Fs.h"
 
 #include <QApplication>
@@ -264,6 +267,35 @@ int screenshot(const cli::WindowRequest& request, ProgramWindow& program)
         auto view = std::make_unique<ProjectWizardView>(wizard, app.language(), &window);
         view->refresh();
         dialog = std::move(view);
+    } else if (name == "add-file") {
+        // The setup program of the demo, chosen and described.
+        AddFileDialog& add = app.addFileDialog();
+        add.prepare();
+        add.fileChosen(pathFromText(app.session().projectFolder()) / "Tools" / "setup.exe");
+        using In = AddFileDialog::Input;
+        add.setInput(In::Name, "Demo Setup");
+        add.setInput(In::Serial, "DEMO-2024-0001");
+        add.setInput(In::Description, "Installs the demo tools on the hard disk");
+        add.setInput(In::Address, "www.example.com/setup");
+        add.sizeFillInClick();
+        add.setCategoryIndex(1);
+        dialog = std::make_unique<AddFileView>(add, app.language(), &window);
+    } else if (name == "add-folder") {
+        // The whole demo CD searched, one file left out, the items named in common.
+        AddFolderDialog& add = app.addFolderDialog();
+        add.prepare();
+        add.setIncludeSubfolders(true);
+        add.searchFolder(pathFromText(app.session().projectFolder()));
+        add.setSelected(1, false);
+        add.setNaming(AddFolderDialog::Naming::Common);
+        using In = AddFolderDialog::Input;
+        add.setInput(In::CommonName, "Demo");
+        add.setInput(In::Description, "Sample files of the demo CD");
+        dialog = std::make_unique<AddFolderView>(add, app.language(), &window);
+    } else if (name == "add-tip") {
+        AddItemTip& tip = app.addItemTip();
+        tip.prepare();
+        dialog = std::make_unique<AddItemTipView>(tip, app.language(), &window);
     }
 
     std::unique_ptr<FindDialogView> find;
@@ -310,6 +342,7 @@ const std::vector<std::string>& screenshotWindows()
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n = {"main", "find", "categories", "icons", "check-location", "check-summary", "recording"};
         n.insert(n.end(), {"add-url", "add-jump", "info", "screenshot", "cell-text", "cell-yesno", "cell-category"});
+        n.insert(n.end(), {"add-file", "add-folder", "add-tip"});
         n.insert(n.end(), designPages().begin(), designPages().end());
         n.push_back("project");
         n.insert(n.end(), wizardPages().begin(), wizardPages().end());

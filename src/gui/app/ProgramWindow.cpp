@@ -23,6 +23,10 @@
 #include "setup/ProjectDialogView.h"
 #include "setup/ProjectWizardView.h"
 #include "setup/WelcomeScreenView.h"
+#include "items/AddFileView.h"
+#include "items/AddFolderView.h"
+#include "items/AddItemTipView.h"
+#include "items/FolderItemNamingView.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -164,6 +168,18 @@ ProgramWindow::ProgramWindow(const std::filesystem::path& baseDir)
         ui.setParentWindow(&view);
         view.exec();
         ui.setParentWindow(parent);
+    });
+    ui.registerView<AddFileDialog>([&app](AddFileDialog& dialog, QWidget* parent) {
+        AddFileView(dialog, app.language(), parent).exec();
+    });
+    ui.registerView<AddFolderDialog>([&app](AddFolderDialog& dialog, QWidget* parent) {
+        AddFolderView(dialog, app.language(), parent).exec();
+    });
+    ui.registerView<AddItemTip>([&app](AddItemTip& tip, QWidget* parent) {
+        AddItemTipView(tip, app.language(), parent).exec();
+    });
+    ui.registerView<FolderItemNaming>([&app](FolderItemNaming& naming, QWidget* parent) {
+        FolderItemNamingView(naming, app.language(), parent).exec();
     });
     app.setPicturePreview([this](const std::filesystem::path& picture) { showPicture(picture, QApplication::activeWindow()); });
     m_window = std::make_unique<MainWindow>(app, ui);

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct AddFileFixture : ItemEntryFixture {
-    AddFileDialog dialog{ui, language, table, host, tip};
+    AddFileDialog dialog{context()};
 
     // Open, Select File with the chooser answering path, then OK.
     void add(const fs::path& path, const std::string& name = {})
@@ -221,7 +221,7 @@ TEST(AddFileDialog, AFileOutsideTheProjectFolderIsStoredWholeAndWarnedAboutAfter
 TEST(AddFileDialog, AFolderMatchingTheProjectFolderOnlyWithoutCaseIsNotWarnedAbout)
 {
     AddFileFixture f;
-    f.host.folder = asciiUpper(f.host.folder);
+    f.projectFolder = asciiUpper(f.projectFolder);
     f.add(f.file("Tools/a.txt"));
     EXPECT_TRUE(f.ui.messages.empty());
     EXPECT_EQ(f.table.read(FieldCdPath, 1).front(), '\\');
@@ -279,15 +279,15 @@ TEST(AddFileDialog, TheTipComesBeforeTheRowAndItsBoxClearsTheFlag)
 TEST(AddFileDialog, OpenWithoutAProjectSaysM1AndShowsNothing)
 {
     AddFileFixture f;
-    f.host.open = false;
+    f.projectOpen = false;
     f.dialog.execute();
     EXPECT_EQ(f.ui.messageKeys(), std::vector<std::string>{"M1"});
     EXPECT_TRUE(f.ui.modalShown.empty());
 
-    f.host.open = true;
+    f.projectOpen = true;
     f.ui.on<AddFileDialog>([&](AddFileDialog& d) {
         EXPECT_EQ(d.categoryIndex(), 0);
-        EXPECT_EQ(d.categories(), f.host.captions);
+        EXPECT_EQ(d.categories(), f.categories.captions());
         d.helpClick();
         d.cancelClick();
     });
@@ -311,7 +311,7 @@ TEST(AddFileDialog, KeepsCategoryAndExecuteBetweenShowings)
     EXPECT_EQ(f.dialog.categoryIndex(), 1);
     EXPECT_TRUE(f.dialog.input(AddFileDialog::Input::Name).empty());
     // A shorter list drops a choice it no longer has.
-    f.host.captions = {"Only"};
+    f.setCategories({"Only"});
     f.dialog.prepare();
     EXPECT_EQ(f.dialog.categoryIndex(), 0);
 }

@@ -15,7 +15,7 @@ namespace {
 
 struct AddFolderFixture : ItemEntryFixture {
     FolderItemNaming naming{ui};
-    AddFolderDialog dialog{ui, language, table, host, tip, naming};
+    AddFolderDialog dialog{context(), naming};
 
     // A folder of three files and a subfolder of two, beside hidden ones
     // that no search lists.
@@ -230,7 +230,7 @@ TEST(AddFolderDialog, AFolderOutsideTheProjectFolderIsWarnedAboutWithCaseCountin
         if (!upperCasedProject)
             writeFile(top / "x.txt", "x");
         if (upperCasedProject)
-            for (char& c : f.host.folder)
+            for (char& c : f.projectFolder)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         f.dialog.prepare();
         f.dialog.searchFolder(top);
@@ -259,7 +259,7 @@ TEST(AddFolderDialog, TheTipFollowsTheRowsAndOpenWithoutAProjectSaysM1)
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(f.tipFlag);
 
-    f.host.open = false;
+    f.projectOpen = false;
     f.dialog.execute();
     EXPECT_EQ(f.ui.messageKeys(), std::vector<std::string>{"M1"});
 }

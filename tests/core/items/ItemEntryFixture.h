@@ -1,8 +1,9 @@
 #pragma once
 
+#include "categories/CategoryList.h"
 #include "i18n/Language.h"
 #include "items/AddItemTip.h"
-#include "items/ItemEntryHost.h"
+#include "items/ItemEntryContext.h"
 #include "project/ItemTable.h"
 #include "util/Fs.h"
 
@@ -15,33 +16,46 @@
 namespace qv::test {
 
 // The open project as the add dialogs see it: a project folder in a
-// temporary folder, three categories and a help file.
-class FakeEntryHost final : public ItemEntryHost {
-public:
-    bool open = true;
-    std::string folder;
-    std::vector<std::string> captions{"Programs", "Games", "Tools"};
-
-    bool projectOpen() const override { return open; }
-    std::string projectFolder() const override { return folder; }
-    std::vector<std::string> categoryCaptions() const override { return captions; }
-    std::filesystem::path helpFile() const override { return "/help/VlxHlp1.hlp"; }
-};
-
+// temporary folder, three categories, the tip and a help file.
 struct ItemEntryFixture {
     TempDir dir;
     std::filesystem::path project = dir / "cd";
     FakeUi ui;
     Language language;
     ItemTable table;
-    FakeEntryHost host;
+    CategoryList categories;
+    bool projectOpen = true;
+    std::string projectFolder;
     bool tipFlag = false;
     AddItemTip tip{ui, language, tipFlag};
 
     ItemEntryFixture()
     {
         std::filesystem::create_directories(project);
-        host.folder = folderText(project);
+        projectFolder = folderText(project);
+        setCategories({"Programs", "Games", "Tools"});
+    }
+
+    ItemEntryContext context()
+    {
+        return ItemEntryContext{table,
+                                ui,
+                                language,
+                                categories,
+                                [this] { return projectOpen; },
+                                [this] { return projectFolder; },
+                                [this] { tip.showIfWanted(); },
+                                [this](int topic) { ui.showHelp("/help/VlxHlp1.hlp", topic); }};
+    }
+
+    // The category file, outside the project folder so no search meets it.
+    void setCategories(const std::vector<std::string>& captions)
+    {
+        std::string text = "[general]\r\nanz_items=" + std::to_string(captions.size()) + "\r\n";
+        for (std::size_t i = 0; i < captions.size(); ++i)
+            text += "[" + std::to_string(i) + "]\r\ncaption=" + captions[i] + "\r\n";
+        writeFile(dir / "categories.qvc", text);
+        categories.read(dir / "categories.qvc");
     }
 
     // A file of the given size below the project folder (or anywhere, for an absolute path).
