@@ -20,6 +20,12 @@ LimitedLineEdit::LimitedLineEdit(QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { m_last = t; });
 }
 
+LimitedLineEdit::LimitedLineEdit(FieldCapacity capacity, QWidget* parent)
+    : LimitedLineEdit(parent)
+{
+    setCapacity(capacity);
+}
+
 void LimitedLineEdit::setCapacity(Capacity capacity)
 {
     m_capacity = std::move(capacity);

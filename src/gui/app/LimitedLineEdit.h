@@ -18,6 +18,8 @@ class LimitedLineEdit final : public QLineEdit {
 public:
     using Capacity = std::function<std::optional<FieldCapacity>()>;
     explicit LimitedLineEdit(QWidget* parent = nullptr);
+    // A field whose capacity never changes.
+    explicit LimitedLineEdit(FieldCapacity capacity, QWidget* parent = nullptr);
 
     void setCapacity(Capacity capacity);
     void setCapacity(FieldCapacity capacity);

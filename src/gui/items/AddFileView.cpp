@@ -1,6 +1,6 @@
 #include "items/AddFileView.h"
 
-#include "app/CapacityLineEdit.h"
+#include "app/LimitedLineEdit.h"
 #include "app/WindowText.h"
 #include "items/AddFileDialog.h"
 #include "items/ItemRules.h"
@@ -57,10 +57,10 @@ AddFileView::AddFileView(AddFileDialog& dialog, const Language& language, QWidge
     for (auto*& l : m_labels)
         l = new QLabel(this);
     for (std::size_t i = 0; i < std::size(kInputs); ++i) {
-        auto* edit = new CapacityLineEdit(dialog.capacity(kInputs[i]), this);
+        auto* edit = new LimitedLineEdit(dialog.capacity(kInputs[i]), this);
         edit->setObjectName(QString::fromLatin1(kInputNames[i]));
         const In which = kInputs[i];
-        connect(edit, &CapacityLineEdit::edited, this,
+        connect(edit, &LimitedLineEdit::valueEdited, this,
                 [this, which](const QString& t) { m_dialog.setInput(which, t.toStdString()); });
         m_inputs[i] = edit;
     }
@@ -169,7 +169,7 @@ AddFileView::AddFileView(AddFileDialog& dialog, const Language& language, QWidge
     resize(std::max(width(), 520), height());
 }
 
-CapacityLineEdit* AddFileView::input(int which)
+LimitedLineEdit* AddFileView::input(int which)
 {
     return m_inputs[which];
 }

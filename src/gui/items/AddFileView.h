@@ -14,7 +14,7 @@ class Language;
 
 namespace qv::gui {
 
-class CapacityLineEdit;
+class LimitedLineEdit;
 
 // The add-file dialog: the item's fields proposed from the file chosen,
 // Select File, ">" (CD-Size into HD-Size), OK, Cancel and Help.
@@ -28,11 +28,11 @@ public:
 private:
     void refresh() override;
     void closeRequested() override;
-    CapacityLineEdit* input(int which);
+    LimitedLineEdit* input(int which);
 
     AddFileDialog& m_dialog;
     QLabel* m_labels[9];
-    CapacityLineEdit* m_inputs[6];
+    LimitedLineEdit* m_inputs[6];
     QLabel* m_fileName;
     QLabel* m_filePath;
     QPushButton* m_sizeFillIn;

@@ -1,6 +1,6 @@
 #include "items/AddFolderView.h"
 
-#include "app/CapacityLineEdit.h"
+#include "app/LimitedLineEdit.h"
 #include "app/WindowText.h"
 #include "items/AddFolderDialog.h"
 #include "items/ItemRules.h"
@@ -81,11 +81,11 @@ QPushButton* plainButton(QWidget* parent, const char* name)
     return b;
 }
 
-CapacityLineEdit* inputEdit(AddFolderDialog& dialog, In which, const char* name, QWidget* parent)
+LimitedLineEdit* inputEdit(AddFolderDialog& dialog, In which, const char* name, QWidget* parent)
 {
-    auto* edit = new CapacityLineEdit(dialog.capacity(which), parent);
+    auto* edit = new LimitedLineEdit(dialog.capacity(which), parent);
     edit->setObjectName(QString::fromLatin1(name));
-    QObject::connect(edit, &CapacityLineEdit::edited, parent,
+    QObject::connect(edit, &LimitedLineEdit::valueEdited, parent,
                      [&dialog, which](const QString& t) { dialog.setInput(which, t.toStdString()); });
     return edit;
 }

@@ -19,7 +19,7 @@ class Language;
 
 namespace qv::gui {
 
-class CapacityLineEdit;
+class LimitedLineEdit;
 class FoundFilesModel;
 
 // The add-folder dialog: Select Folder with "Include Subfolders", the files
@@ -56,20 +56,20 @@ private:
     QRadioButton* m_original;
     QRadioButton* m_common;
     QRadioButton* m_ask;
-    CapacityLineEdit* m_commonName;
+    LimitedLineEdit* m_commonName;
     QLabel* m_filePathLabel;
     QLabel* m_filePath;
     QLabel* m_serialLabel;
-    CapacityLineEdit* m_serial;
+    LimitedLineEdit* m_serial;
     QLabel* m_descriptionLabel;
-    CapacityLineEdit* m_description;
+    LimitedLineEdit* m_description;
     QLabel* m_categoryLabel;
     QComboBox* m_category;
     QCheckBox* m_copy;
     QCheckBox* m_execute;
     QLabel* m_websiteLabel;
     QComboBox* m_scheme;
-    CapacityLineEdit* m_address;
+    LimitedLineEdit* m_address;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_help;

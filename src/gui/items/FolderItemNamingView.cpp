@@ -1,6 +1,6 @@
 #include "items/FolderItemNamingView.h"
 
-#include "app/CapacityLineEdit.h"
+#include "app/LimitedLineEdit.h"
 #include "app/WindowText.h"
 #include "items/FolderItemNaming.h"
 
@@ -28,7 +28,7 @@ FolderItemNamingView::FolderItemNamingView(FolderItemNaming& naming, const Langu
     QFont bold = m_fileName->font();
     bold.setBold(true);
     m_fileName->setFont(bold);
-    m_name = new CapacityLineEdit(FolderItemNaming::capacity(), this);
+    m_name = new LimitedLineEdit(FolderItemNaming::capacity(), this);
     m_name->setObjectName(QStringLiteral("rename"));
     m_name->setMinimumWidth(300);
     m_ok = new QPushButton(this);
@@ -50,7 +50,7 @@ FolderItemNamingView::FolderItemNamingView(FolderItemNaming& naming, const Langu
     layout->addWidget(m_name);
     layout->addLayout(buttons);
 
-    connect(m_name, &CapacityLineEdit::edited, this, [this](const QString& t) { m_naming.setName(t.toStdString()); });
+    connect(m_name, &LimitedLineEdit::valueEdited, this, [this](const QString& t) { m_naming.setName(t.toStdString()); });
     // Enter in the edit is OK; the default button takes it.
     connect(m_ok, &QPushButton::clicked, this, [this] {
         m_naming.okClick();

@@ -12,7 +12,7 @@ class Language;
 
 namespace qv::gui {
 
-class CapacityLineEdit;
+class LimitedLineEdit;
 
 // "Ask me !" of the add-folder dialog: the name of one file, OK and Cancel,
 // no close box.
@@ -30,7 +30,7 @@ private:
     FolderItemNaming& m_naming;
     QLabel* m_nameFor;
     QLabel* m_fileName;
-    CapacityLineEdit* m_name;
+    LimitedLineEdit* m_name;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };
