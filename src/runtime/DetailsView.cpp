@@ -2,23 +2,9 @@
 
 #include <QPainter>
 
-#include "ItemActions.h"
 #include "Painting.h"
 
 namespace rnv {
-
-namespace {
-
-QString sizeText(const std::string& value, const RuntimeWords& words)
-{
-    // The authoring program keeps sizes in whole megabytes; other text shows as it is.
-    const QString v = toQString(value).trimmed();
-    bool number = false;
-    v.toLongLong(&number);
-    return number ? v + " " + toQString(words[Word::Megabytes]) : v;
-}
-
-}  // namespace
 
 DetailsView::DetailsView(const MenuData& menu, QWidget* parent)
     : QWidget(parent)
@@ -27,41 +13,14 @@ DetailsView::DetailsView(const MenuData& menu, QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void DetailsView::showItem(const MenuItem* item)
+void DetailsView::show(const DetailsContent& content)
 {
-    m_title.clear();
+    m_title = toQString(content.title);
     m_lines.clear();
-    m_description.clear();
-    m_note.clear();
-    if (item) {
-        m_title = toQString(item->caption);
-        if (!item->hasDetails) {
-            m_note = toQString(m_data.words[Word::NoDetails]);
-        } else {
-            const RuntimeWords& w = m_data.words;
-            auto add = [&](Word label, const std::string& value, bool size = false) {
-                if (hasValue(value))
-                    m_lines.push_back({toQString(w[label]), size ? sizeText(value, w) : toQString(value)});
-            };
-            add(Word::Serial, item->serial);
-            add(Word::CdSize, item->sizeCd, true);
-            add(Word::HdSize, item->sizeHd, true);
-            add(Word::Homepage, item->url);
-            // A jump point's pfad ends in the jump word; what it opens is its folder.
-            const auto cut = item->pfad.find_last_of('\\');
-            add(Word::Path, item->type == kJumpPointType && cut != std::string::npos ? item->pfad.substr(0, cut + 1)
-                                                                                    : item->pfad);
-            if (hasValue(item->desc))
-                m_description = toQString(item->desc);
-        }
-    }
-    update();
-}
-
-void DetailsView::showNote(const QString& note)
-{
-    showItem(nullptr);
-    m_note = note;
+    for (const DetailsContent::Line& line : content.lines)
+        m_lines.push_back({toQString(line.label), toQString(line.value)});
+    m_description = toQString(content.description);
+    m_note = toQString(content.note);
     update();
 }
 

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "MenuData.h"
+#include "MenuScene.h"
 
 namespace rnv {
 
@@ -13,9 +14,8 @@ class DetailsView final : public QWidget {
 public:
     DetailsView(const MenuData& menu, QWidget* parent = nullptr);
 
-    void showItem(const MenuItem* item);
-    // A plain line instead of an item, e.g. an empty category or no menu at all.
-    void showNote(const QString& note);
+    // The scene's details of the chosen item, or its note when there is none.
+    void show(const DetailsContent& content);
 
     // What the view shows, line by line as label and value; for tests and screen readers.
     struct Line {

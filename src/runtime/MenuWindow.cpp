@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -32,8 +31,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kHeaderHeight = 64;
-constexpr int kMargin = 18;
 // An info text larger than this is shown cut; nobody reads megabytes in a menu.
 constexpr std::uintmax_t kMaxInfoBytes = 4u << 20;
 
@@ -48,6 +45,30 @@ QIcon iconFromFile(const fs::path& path, QStyle::StandardPixmap fallback)
     if (!image.isNull())
         return QIcon(QPixmap::fromImage(image));
     return QApplication::style()->standardIcon(fallback);
+}
+
+// Text sizes as Qt draws them, for the scene's layout.
+class QtMeasure final : public TextMeasure {
+public:
+    int width(const TextLook& font, std::string_view utf8) const override
+    {
+        return QFontMetrics(fontOf(font)).horizontalAdvance(toQString(std::string(utf8)));
+    }
+    int height(const TextLook& font) const override { return QFontMetrics(fontOf(font)).height(); }
+};
+
+Key keyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    default:
+        return Key::Enter;
+    }
 }
 
 QStyle::StandardPixmap fallbackFor(int type)
@@ -77,28 +98,28 @@ void loadMenuFonts(const MenuData& data)
 
 MenuWindow::MenuWindow(MenuData menu, std::unique_ptr<Desktop> desktop, Options options, QWidget* parent)
     : QWidget(parent)
-    , m_data(std::move(menu))
     , m_desktop(desktop ? std::move(desktop)
-                        : std::make_unique<QtDesktop>(this, m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName,
-                                                      m_data.words[Word::Ok]))
-    , m_actions(m_data, *m_desktop)
+                        : std::make_unique<QtDesktop>(this, menu.cdName.empty() ? std::string("Quenvar") : menu.cdName,
+                                                      menu.words[Word::Ok]))
+    , m_scene(std::move(menu), *m_desktop)
     , m_options(options)
 {
-    loadMenuFonts(m_data);
-    const MenuLook& look = m_data.look;
+    const MenuData& data = m_scene.data();
+    loadMenuFonts(data);
+    const MenuLook& look = data.look;
     if (look.backgroundPicture)
-        m_background = loadPicture(m_data.background);
-    m_buttonPicture = loadPicture(m_data.buttonPicture);
+        m_background = loadPicture(data.background);
+    m_buttonPicture = loadPicture(data.buttonPicture);
 
-    setWindowTitle(toQString(m_data.cdName.empty() ? std::string("Quenvar") : m_data.cdName));
-    const QImage icon = loadPicture(m_data.icon);
+    setWindowTitle(toQString(m_scene.title()));
+    const QImage icon = loadPicture(data.icon);
     if (!icon.isNull())
         setWindowIcon(QIcon(QPixmap::fromImage(icon)));
-    setFixedSize(840, 560);
+    setFixedSize(MenuScene::kWindowWidth, MenuScene::kWindowHeight);
 
-    const RuntimeWords& w = m_data.words;
+    const RuntimeWords& w = data.words;
     // The box pictures: 1 takes the background picture, 2 the button picture.
-    const QImage backPicture = m_background.isNull() ? loadPicture(m_data.background) : m_background;
+    const QImage backPicture = m_background.isNull() ? loadPicture(data.background) : m_background;
     auto boxPicture = [&](const BoxLook& box) {
         return box.picture == BoxPicture::Background ? backPicture
              : box.picture == BoxPicture::Button     ? m_buttonPicture
@@ -109,63 +130,81 @@ MenuWindow::MenuWindow(MenuData menu, std::unique_ptr<Desktop> desktop, Options 
     m_boxes[2] = new MenuBox(look.detailsBox, boxPicture(look.detailsBox), toQString(w[Word::Details]), this);
     m_categories = new MenuList(look.categoryText, 32, m_boxes[0]);
     m_items = new MenuList(look.fileText, 24, m_boxes[1]);
-    m_details = new DetailsView(m_data, m_boxes[2]);
+    m_details = new DetailsView(data, m_boxes[2]);
     m_boxes[0]->setContent(m_categories);
     m_boxes[1]->setContent(m_items);
     m_boxes[2]->setContent(m_details);
     m_categories->installEventFilter(this);
     m_items->installEventFilter(this);
 
-    auto* boxes = new QHBoxLayout;
-    boxes->setSpacing(12);
-    boxes->addWidget(m_boxes[0], 25);
-    boxes->addWidget(m_boxes[1], 32);
-    boxes->addWidget(m_boxes[2], 43);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    const std::array<Word, static_cast<std::size_t>(Action::Count)> captions{
-        Word::Run, Word::Copy, Word::Info, Word::Screenshot, Word::Web, Word::Quit};
     for (std::size_t a = 0; a < m_buttons.size(); ++a) {
-        auto* b = new MenuButton(m_data.look, m_buttonPicture, this);
-        b->setText(toQString(w[captions[a]]));
+        auto* b = new MenuButton(look, m_buttonPicture, this);
         m_buttons[a] = b;
-        if (static_cast<Action>(a) == Action::Quit)
-            buttons->addStretch(1);
-        buttons->addWidget(b);
         connect(b, &QAbstractButton::clicked, this, [this, a] { runAction(static_cast<Action>(a)); });
     }
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kMargin, kHeaderHeight + 6, kMargin, kMargin);
-    layout->setSpacing(14);
-    layout->addLayout(boxes, 1);
-    layout->addLayout(buttons);
-
     if (options.sounds) {
         for (std::size_t s = 0; s < m_sounds.size(); ++s) {
-            if (m_data.sounds[s].empty())
+            const fs::path sound = m_scene.sound(static_cast<int>(s) + 1);
+            if (sound.empty())
                 continue;
             m_sounds[s] = new QSoundEffect(this);
-            m_sounds[s]->setSource(QUrl::fromLocalFile(toQString(m_data.sounds[s])));
+            m_sounds[s]->setSource(QUrl::fromLocalFile(toQString(sound)));
         }
     }
 
-    connect(m_categories, &QListWidget::currentRowChanged, this, [this] {
+    connect(m_categories, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_scene.select(row);
         categoryChanged();
         playSound(2);
     });
-    connect(m_items, &QListWidget::currentRowChanged, this, [this] {
+    connect(m_items, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_scene.selectItem(row);
         itemChanged();
         playSound(2);
     });
-    connect(m_items, &QListWidget::itemActivated, this, [this] { runAction(Action::Run); });
+    connect(m_items, &QListWidget::itemActivated, this, [this] {
+        m_scene.setFocus(Pane::Items);
+        applyKey(Key::Enter);
+    });
     connect(m_categories, &QListWidget::itemActivated, this, [this] {
-        if (m_items->count() > 0)
-            m_items->setFocus();
+        m_scene.setFocus(Pane::Categories);
+        applyKey(Key::Enter);
     });
 
     buildCategories();
+    placeWidgets();
+}
+
+void MenuWindow::placeWidgets()
+{
+    const SceneLayout layout = m_scene.layout(width(), height(), QtMeasure());
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        const Rect& r = layout.boxes[i].frame;
+        m_boxes[i]->setGeometry(r.x, r.y, r.width, r.height);
+    }
+    for (std::size_t a = 0; a < m_buttons.size(); ++a) {
+        const SceneButton& b = layout.buttons[a];
+        m_buttons[a]->setText(toQString(b.caption));
+        m_buttons[a]->setEnabled(b.enabled);
+        m_buttons[a]->setGeometry(b.rect.x, b.rect.y, b.rect.width, b.rect.height);
+    }
+}
+
+void MenuWindow::resizeEvent(QResizeEvent* event)
+{
+    placeWidgets();
+    QWidget::resizeEvent(event);
+}
+
+bool MenuWindow::applyKey(Key key)
+{
+    const KeyOutcome outcome = m_scene.key(key);
+    if (outcome.action)
+        runAction(*outcome.action);
+    else if (outcome.handled)
+        (m_scene.focus() == Pane::Items ? m_items : m_categories)->setFocus();
+    return outcome.handled;
 }
 
 MenuWindow::~MenuWindow() = default;
@@ -173,13 +212,13 @@ MenuWindow::~MenuWindow() = default;
 void MenuWindow::buildCategories()
 {
     const QSignalBlocker block(m_categories);
-    for (const MenuCategory& c : m_data.categories) {
+    for (const MenuCategory& c : m_scene.data().categories) {
         auto* entry = new QListWidgetItem(iconFromFile(c.icon, QStyle::SP_DirIcon), toQString(c.caption));
         entry->setData(Qt::UserRole, toQString(c.icon));
         m_categories->addItem(entry);
     }
-    if (!m_data.categories.empty()) {
-        m_categories->setCurrentRow(0);
+    if (m_scene.category() >= 0) {
+        m_categories->setCurrentRow(m_scene.category());
         m_categories->setFocus();
     }
     categoryChanged();
@@ -187,18 +226,17 @@ void MenuWindow::buildCategories()
 
 int MenuWindow::currentCategory() const
 {
-    return m_categories->currentRow();
+    return m_scene.category();
 }
 
 const MenuItem* MenuWindow::currentItem() const
 {
-    return m_data.item(m_categories->currentRow(), m_items->currentRow());
+    return m_scene.currentItem();
 }
 
 bool MenuWindow::select(int category, int item)
 {
-    const bool categoryExists = category >= 0 && static_cast<std::size_t>(category) < m_data.categories.size();
-    if (!categoryExists || (item >= 0 && !m_data.item(category, item)))
+    if (!m_scene.select(category, item))
         return false;
     m_categories->setCurrentRow(category);
     if (item >= 0) {
@@ -212,44 +250,34 @@ void MenuWindow::categoryChanged()
 {
     const QSignalBlocker block(m_items);
     m_items->clear();
-    const int n = m_categories->currentRow();
-    if (n >= 0 && static_cast<std::size_t>(n) < m_data.categories.size()) {
+    const MenuData& data = m_scene.data();
+    const int n = m_scene.category();
+    if (n >= 0 && static_cast<std::size_t>(n) < data.categories.size()) {
         std::array<QIcon, kItemTypeCount> typeIcons;
-        for (const MenuItem& item : m_data.categories[static_cast<std::size_t>(n)].items) {
+        for (const MenuItem& item : data.categories[static_cast<std::size_t>(n)].items) {
             QIcon& icon = typeIcons[static_cast<std::size_t>(item.type)];
             if (icon.isNull())
-                icon = iconFromFile(m_data.typeIcon(item.type), fallbackFor(item.type));
+                icon = iconFromFile(data.typeIcon(item.type), fallbackFor(item.type));
             auto* entry = new QListWidgetItem(icon, toQString(item.caption));
-            entry->setData(Qt::UserRole, toQString(m_data.typeIcon(item.type)));
+            entry->setData(Qt::UserRole, toQString(data.typeIcon(item.type)));
             m_items->addItem(entry);
         }
-        if (m_items->count() > 0)
-            m_items->setCurrentRow(0);
+        if (m_scene.item() >= 0)
+            m_items->setCurrentRow(m_scene.item());
     }
     itemChanged();
 }
 
 void MenuWindow::itemChanged()
 {
-    if (const MenuItem* item = currentItem())
-        m_details->showItem(item);
-    else if (!m_data.cfgFound || m_data.categories.empty())
-        m_details->showNote(toQString(m_data.words[Word::NoMenu]));
-    else
-        m_details->showNote(toQString(m_data.words[Word::NoItems]));
+    m_details->show(m_scene.details());
     updateButtons();
 }
 
 void MenuWindow::updateButtons()
 {
-    const MenuItem* item = currentItem();
-    const ActionSet set = item ? m_actions.available(*item) : ActionSet{};
-    button(Action::Run)->setEnabled(set.run);
-    button(Action::Run)->setText(toQString(m_data.words[set.runIsProgram || !set.run ? Word::Run : Word::Open]));
-    button(Action::Copy)->setEnabled(set.copy);
-    button(Action::Info)->setEnabled(set.info);
-    button(Action::Screenshot)->setEnabled(set.screenshot);
-    button(Action::Homepage)->setEnabled(set.homepage);
+    // A new caption ("Open" for "Run") may change a button's width.
+    placeWidgets();
 }
 
 void MenuWindow::playSound(int number)
@@ -268,11 +296,11 @@ void MenuWindow::runAction(Action action)
         return;
     }
     const MenuItem* item = currentItem();
-    if (!item)
+    if (!item || !m_scene.enabled(action))
         return;
     switch (action) {
     case Action::Run:
-        m_actions.run(*item);
+        actions().run(*item);
         break;
     case Action::Copy:
         copyItem(*item);
@@ -284,7 +312,7 @@ void MenuWindow::runAction(Action action)
         showScreenshot(*item);
         break;
     case Action::Homepage:
-        m_actions.openHomepage(*item);
+        actions().openHomepage(*item);
         break;
     case Action::Quit:
     case Action::Count:
@@ -294,12 +322,12 @@ void MenuWindow::runAction(Action action)
 
 void MenuWindow::copyItem(const MenuItem& item)
 {
-    QProgressDialog progress(toQString(m_data.words.format(Word::CopyProgress, item.caption)),
-                             toQString(m_data.words[Word::Cancel]), 0, 1000, this);
+    QProgressDialog progress(toQString(data().words.format(Word::CopyProgress, item.caption)),
+                             toQString(data().words[Word::Cancel]), 0, 1000, this);
     progress.setWindowTitle(windowTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
-    const bool copied = m_actions.copy(item, [&](std::uintmax_t done, std::uintmax_t total) {
+    const bool copied = actions().copy(item, [&](std::uintmax_t done, std::uintmax_t total) {
         progress.setValue(total == 0 ? 1000 : static_cast<int>(done * 1000 / total));
         QApplication::processEvents();
         return !progress.wasCanceled();
@@ -307,27 +335,27 @@ void MenuWindow::copyItem(const MenuItem& item)
     progress.reset();
     if (copied) {
         playSound(4);
-        m_desktop->message(m_data.words[Word::CopyDone]);
+        m_desktop->message(data().words[Word::CopyDone]);
     }
 }
 
 void MenuWindow::showInfo(const MenuItem& item)
 {
-    const fs::path file = m_actions.infoFile(item);
+    const fs::path file = actions().infoFile(item);
     auto bytes = qv::readFileBytes(file);
     if (!bytes)
         return;
     if (bytes->size() > kMaxInfoBytes)
         bytes->resize(kMaxInfoBytes);
     QDialog dialog(this);
-    dialog.setWindowTitle(toQString(m_data.words[Word::InfoTitle]) + " - " + toQString(item.caption));
+    dialog.setWindowTitle(toQString(data().words[Word::InfoTitle]) + " - " + toQString(item.caption));
     auto* text = new QPlainTextEdit(&dialog);
     text->setReadOnly(true);
     // Info files come from old systems in their code page; decodeText takes care of that.
     text->setPlainText(toQString(qv::decodeText(*bytes)));
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(toQString(m_data.words[Word::Close]), QDialogButtonBox::AcceptRole);
+    buttons->addButton(toQString(data().words[Word::Close]), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(text);
@@ -338,11 +366,11 @@ void MenuWindow::showInfo(const MenuItem& item)
 
 void MenuWindow::showScreenshot(const MenuItem& item)
 {
-    const QImage picture = loadPicture(m_actions.screenshotFile(item));
+    const QImage picture = loadPicture(actions().screenshotFile(item));
     if (picture.isNull())
         return;
     QDialog dialog(this);
-    dialog.setWindowTitle(toQString(m_data.words[Word::ScreenshotTitle]) + " - " + toQString(item.caption));
+    dialog.setWindowTitle(toQString(data().words[Word::ScreenshotTitle]) + " - " + toQString(item.caption));
     auto* label = new QLabel(&dialog);
     const QSize limit = screen() ? screen()->availableSize() * 0.8 : QSize(1024, 768);
     QPixmap pixmap = QPixmap::fromImage(picture);
@@ -350,7 +378,7 @@ void MenuWindow::showScreenshot(const MenuItem& item)
         pixmap = pixmap.scaled(limit, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     label->setPixmap(pixmap);
     auto* buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(toQString(m_data.words[Word::Close]), QDialogButtonBox::AcceptRole);
+    buttons->addButton(toQString(data().words[Word::Close]), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(label);
@@ -362,7 +390,8 @@ void MenuWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const MenuLook& look = m_data.look;
+    const MenuLook& look = data().look;
+    const SceneLayout layout = m_scene.layout(width(), height(), QtMeasure());
     const QColor start = toQColor(look.backStart);
     const QColor end = toQColor(look.backEnd);
     paintBackdrop(p, rect(), start, end, m_background, look.tileMode);
@@ -370,7 +399,7 @@ void MenuWindow::paintEvent(QPaintEvent*)
     // The heading stands on the background, whose colour the design does not
     // tie to any text colour: take whichever of the category colours reads
     // best on the part of the background behind it.
-    const QRect headingArea(0, 0, width(), kHeaderHeight);
+    const QRect headingArea(0, 0, width(), layout.header.height);
     QImage behind(headingArea.size(), QImage::Format_RGB32);
     {
         QPainter bp(&behind);
@@ -381,17 +410,12 @@ void MenuWindow::paintEvent(QPaintEvent*)
     const QColor b = toQColor(look.categoryText.colour);
     const QColor headingColour = std::abs(luminance(a) - backLum) >= std::abs(luminance(b) - backLum) ? a : b;
 
-    int x = kMargin;
     const QIcon icon = windowIcon();
-    if (!m_data.icon.empty() && !icon.isNull()) {
-        icon.paint(&p, QRect(x, (kHeaderHeight - 40) / 2 + 6, 40, 40));
-        x += 52;
-    }
-    TextLook heading = look.categoryText;
-    heading.size = look.categoryText.size + 10;
-    heading.bold = true;
+    if (layout.icon && !icon.isNull())
+        icon.paint(&p, QRect(layout.icon->x, layout.icon->y, layout.icon->width, layout.icon->height));
+    const TextLook& heading = layout.titleFont;
     p.setFont(fontOf(heading));
-    const QRect titleRect(x, 6, width() - x - kMargin, kHeaderHeight);
+    const QRect titleRect(layout.title.x, layout.title.y, layout.title.width, layout.title.height);
     drawEffectText(p, titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    QFontMetrics(p.font()).elidedText(windowTitle(), Qt::ElideRight, titleRect.width()), heading,
                    headingColour);
@@ -399,28 +423,21 @@ void MenuWindow::paintEvent(QPaintEvent*)
 
 void MenuWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        close();
+    if (event->key() == Qt::Key_Escape && applyKey(Key::Escape))
         return;
-    }
     QWidget::keyPressEvent(event);
 }
 
 bool MenuWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == m_categories && key->key() == Qt::Key_Right && m_items->count() > 0) {
-            m_items->setFocus();
-            return true;
-        }
-        if (watched == m_items && key->key() == Qt::Key_Left) {
-            m_categories->setFocus();
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            close();
-            return true;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Up and Down stay with the lists, which tell the scene through their current rows.
+        if ((watched == m_categories || watched == m_items) &&
+            (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Escape)) {
+            m_scene.setFocus(watched == m_items ? Pane::Items : Pane::Categories);
+            if (applyKey(keyOf(key)))
+                return true;
         }
     }
     return QWidget::eventFilter(watched, event);

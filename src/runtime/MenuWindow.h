@@ -9,6 +9,7 @@
 #include "Desktop.h"
 #include "ItemActions.h"
 #include "MenuData.h"
+#include "MenuScene.h"
 
 class QSoundEffect;
 
@@ -19,10 +20,9 @@ class MenuBox;
 class MenuButton;
 class MenuList;
 
-enum class Action { Run, Copy, Info, Screenshot, Homepage, Quit, Count };
-
 // The menu: categories, the items of the chosen category and the details of
-// the chosen item, with the commands on that item below.
+// the chosen item, with the commands on that item below. The scene decides
+// what goes where and what is allowed; this window paints it with Qt.
 class MenuWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -39,8 +39,9 @@ public:
     const MenuItem* currentItem() const;
     int currentCategory() const;
 
-    const MenuData& data() const { return m_data; }
-    ItemActions& actions() { return m_actions; }
+    const MenuData& data() const { return m_scene.data(); }
+    ItemActions& actions() { return m_scene.actions(); }
+    const MenuScene& scene() const { return m_scene; }
     MenuList* categoryList() const { return m_categories; }
     MenuList* itemList() const { return m_items; }
     DetailsView* details() const { return m_details; }
@@ -52,11 +53,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildCategories();
+    void placeWidgets();
+    // Takes what a key did in the scene to the lists' focus and the actions.
+    bool applyKey(Key key);
     void categoryChanged();
     void itemChanged();
     void updateButtons();
@@ -65,9 +70,8 @@ private:
     void showInfo(const MenuItem& item);
     void showScreenshot(const MenuItem& item);
 
-    MenuData m_data;
     std::unique_ptr<Desktop> m_desktop;
-    ItemActions m_actions;
+    MenuScene m_scene;
     Options m_options;
     QImage m_background;
     QImage m_buttonPicture;

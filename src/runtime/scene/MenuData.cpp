@@ -114,7 +114,7 @@ const MenuItem* MenuData::item(int category, int index) const
     return &items[static_cast<std::size_t>(index)];
 }
 
-MenuData readMenu(const fs::path& cfg, const fs::path& root)
+MenuData readMenu(const fs::path& cfg, const fs::path& root, const MenuFonts& fonts)
 {
     MenuData data;
     data.cfg = cfg;
@@ -129,7 +129,7 @@ MenuData readMenu(const fs::path& cfg, const fs::path& root)
 
     const fs::path design = cfgFile(cfg, "design.cfg");
     if (!design.empty())
-        data.look = readLook(design);
+        data.look = readLook(design, fonts);
     data.words = RuntimeWords::load(cfgFile(cfg, "language.vlx"), data.look.letterCase);
     const fs::path genre = cfgFile(cfg, "genre.cfg");
     if (!genre.empty())

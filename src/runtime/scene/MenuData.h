@@ -2,12 +2,17 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "MenuModel.h"
 #include "RuntimeWords.h"
+
+namespace qv {
+class FontCatalogue;
+}
 
 namespace rnv {
 
@@ -40,6 +45,16 @@ struct MenuData {
 // members.cfg that claims billions.
 inline constexpr int kMaxItemsPerCategory = 10000;
 
+// What a design's fonts resolve against: the system's installed fonts, and
+// how the painter makes a font file of CFG/ usable for this process (false
+// when it could not). Only files of CFG/ itself ever reach addFont.
+struct MenuFonts {
+    const qv::FontCatalogue& installed;
+    std::function<bool(const std::filesystem::path&)> addFont;
+};
+
+MenuData readMenu(const std::filesystem::path& cfg, const std::filesystem::path& root, const MenuFonts& fonts);
+// The same with the platform's installed fonts; each runtime (Qt, Win32) defines it.
 MenuData readMenu(const std::filesystem::path& cfg, const std::filesystem::path& root);
 
 // The entry of folder named name, ignoring letter case when the exact
@@ -50,6 +65,6 @@ std::filesystem::path cfgFile(const std::filesystem::path& cfg, std::string_view
 
 // The category list of genre.cfg, with the icons that lie beside it in cfg.
 std::vector<MenuCategory> readCategories(const std::filesystem::path& genreFile, const std::filesystem::path& cfg);
-MenuLook readLook(const std::filesystem::path& designFile);
+MenuLook readLook(const std::filesystem::path& designFile, const MenuFonts& fonts);
 
 }  // namespace rnv
