@@ -7,7 +7,7 @@ packages=(
   libfontconfig-dev libjpeg-dev libpng-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-dejavu-core
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 xvfb xauth
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
 )
 missing=()
 for p in "${packages[@]}"; do
