@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
+
 #include <unistd.h>
 
 namespace qv::fuzz {

@@ -5,6 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+if ! [ "$seconds" -gt 0 ] 2>/dev/null; then
+  echo "usage: scripts/fuzz.sh [SECONDS]  (SECONDS > 0, default 60)" >&2
+  exit 2
+fi
 bash scripts/setup-debian.sh
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
@@ -34,6 +38,8 @@ cfg=assets/Files/CFG
   printf '\n----\n'; cat "$cfg/membersd/m0-0.dat"; printf '\n----\n'; cat "$cfg/membersd/m2-0.dat"
   printf '\n----\n'; cat assets/Files/language1.dat; } > "$seeds/runtime/sample-cd"
 
+# Allocations the platform libraries keep for the life of the process are theirs.
+export LSAN_OPTIONS="suppressions=$(pwd)/tests/sanitizer/lsan.supp:print_suppressions=0"
 mkdir -p build-fuzz/findings build-fuzz/corpus
 status=0
 for target in profile project category icon design language runtime; do
