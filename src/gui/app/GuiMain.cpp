@@ -381,7 +381,7 @@ int runWindow(const cli::WindowRequest& request)
             app.frame().welcomeLanguageSelect(*request.language);
         return screenshot(request, program);
     }
-    program.start(true);
+    program.start(true, request.project.empty());
     if (request.language)
         app.frame().languageClick(*request.language);
     if (!request.project.empty()) {

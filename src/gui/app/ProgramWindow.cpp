@@ -191,7 +191,7 @@ ProgramWindow::~ProgramWindow()
     m_window.reset();
 }
 
-void ProgramWindow::start(bool show)
+void ProgramWindow::start(bool show, bool offerWelcome)
 {
     MainWindowModel& frame = m_app->frame();
     m_app->create();
@@ -204,7 +204,7 @@ void ProgramWindow::start(bool show)
             m_window->show();
     }
     // Off screen (tests, screenshots) nobody is there to be welcomed.
-    m_app->firstShow(show);
+    m_app->firstShow(show && offerWelcome);
     m_window->retranslate();
 }
 

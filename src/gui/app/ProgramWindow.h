@@ -30,7 +30,9 @@ public:
 
     // Start-up in the order the program runs it: window settings, the window
     // shown (when show is true), language, table and settings, texts.
-    void start(bool show);
+    // offerWelcome: the welcome screen may show (not when a project was named
+    // to be opened: the person chose already).
+    void start(bool show, bool offerWelcome = true);
 
 private:
     std::unique_ptr<QtUi> m_ui;
