@@ -14,6 +14,7 @@
 #include "project/ProjectFile.h"
 
 #include "FakeUi.h"
+#include "NoFonts.h"
 #include "TestAssets.h"
 #include "TempDir.h"
 
@@ -28,11 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NoFonts final : public FontRegistrar {
-public:
-    bool addFont(const fs::path&) override { return true; }
-    void removeFont(const fs::path&) override {}
-};
+using test::NoFonts;
 
 // A base directory with the shipped language files, categories and design,
 // and a project of three items in a project folder of its own.

@@ -9,6 +9,7 @@
 #include "util/FileReference.h"
 
 #include "FakeUi.h"
+#include "NoFonts.h"
 #include "TestAssets.h"
 #include "TempDir.h"
 
@@ -23,11 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NoFonts final : public FontRegistrar {
-public:
-    bool addFont(const fs::path&) override { return true; }
-    void removeFont(const fs::path&) override {}
-};
+using test::NoFonts;
 
 struct OpenProject {
     TempDir dir;

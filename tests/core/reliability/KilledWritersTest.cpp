@@ -19,6 +19,7 @@
 #include "util/ProjectFiles.h"
 
 #include "FakeUi.h"
+#include "NoFonts.h"
 #include "TempDir.h"
 #include "TestAssets.h"
 
@@ -45,11 +46,7 @@ using test::writeFile;
 
 constexpr int kKills = 150;
 
-class NoFonts final : public FontRegistrar {
-public:
-    bool addFont(const fs::path&) override { return true; }
-    void removeFont(const fs::path&) override {}
-};
+using test::NoFonts;
 
 // Runs write(0), write(1), ... in a child until it is killed, kills rounds
 // times at random moments and asks check() after each kill; returns the

@@ -13,6 +13,7 @@
 #include "util/Fs.h"
 
 #include "FakeUi.h"
+#include "NoFonts.h"
 #include "TempDir.h"
 #include "TestAssets.h"
 
@@ -28,11 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class NoFonts final : public FontRegistrar {
-public:
-    bool addFont(const fs::path&) override { return true; }
-    void removeFont(const fs::path&) override {}
-};
+using test::NoFonts;
 
 // Every file below a folder, so a test can say that nothing was left behind.
 std::set<fs::path> filesUnder(const fs::path& root)
